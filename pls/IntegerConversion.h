@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QtGlobal>
+
+#include <optional>
+
+namespace orvanta {
+
+// Text to a 16-bit signed integer as the locale reads numbers: blanks around the
+// number ignored, a sign allowed, a fraction rounded half to even. Nothing when the
+// text is no finite number or the rounded value lies outside -32,768..32,767.
+std::optional<qint16> toInteger16(const QString& text, const QLocale& locale);
+
+} // namespace orvanta

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <stdexcept>
+
+namespace orvanta {
+
+// AddItem on a list that already holds ListBox::MaxItems items.
+class ListFullError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// What the commands need of a list box: an unsorted list of titles with at most one
+// selected item. Counts and positions are 16-bit, so a list holds at most 32,767 items.
+class ListBox {
+public:
+    static constexpr qint16 MaxItems = 32767;
+
+    virtual ~ListBox() = default;
+
+    virtual qint16 ListCount() const = 0;
+    // Position of the selected item from 0, or -1 when none is selected.
+    virtual qint16 ListIndex() const = 0;
+    virtual QString List(qint16 index) const = 0;
+    // Appends an unselected item; throws ListFullError when the list is full.
+    virtual void AddItem(const QString& text) = 0;
+    // Removes the item at index; removing the selected item leaves none selected.
+    virtual void RemoveItem(qint16 index) = 0;
+    // Selected(index) = False: unselects the item (no effect on an unselected one).
+    virtual void Unselect(qint16 index) = 0;
+    // Repaints at once; changes no content.
+    virtual void Refresh() = 0;
+
+    bool isFull() const { return ListCount() >= MaxItems; }
+};
+
+} // namespace orvanta

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "ui/CommonDialog.h"
+#include "ui/ListBox.h"
+#include "ui/MessageBox.h"
+#include "ui/WindowState.h"
+
+#include <QLocale>
+
+namespace orvanta {
+
+// The parts of the one main window that its commands reach directly.
+struct MainWindowParts {
+    ListBox& lst_Import;
+    ListBox& lst_Output;
+    CommonDialog& CommDL;
+    MessageBox& messageBox;
+    WindowState& window;
+    // The locale whose number format the integer conversion reads.
+    QLocale numberLocale;
+};
+
+} // namespace orvanta
