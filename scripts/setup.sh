@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev libgl-dev fonts-dejavu-core
     libgtest-dev libbenchmark-dev
     xvfb xauth
+    desktop-file-utils appstream
 )
 
 missing=()
