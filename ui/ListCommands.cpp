@@ -1,0 +1,100 @@
+#include "ui/ListCommands.h"
+
+#include "ui/Module1.h"
+
+#include <algorithm>
+
+namespace orvanta {
+
+namespace {
+
+bool hasSelectedItem(const ListBox& list)
+{
+    return list.ListIndex() > -1 && list.ListCount() > 0;
+}
+
+// The selected title goes to the end of `to`; `from` is left without a selection.
+void moveSelectedTitle(ListBox& from, ListBox& to)
+{
+    to.AddItem(from.List(from.ListIndex()));
+    from.RemoveItem(from.ListIndex());
+}
+
+// All titles are copied before any is removed. Only the leading ones that fit in `to`
+// travel, so a full list never loses or doubles a title.
+void moveLeadingTitles(ListBox& from, ListBox& to)
+{
+    const qint16 room = ListBox::MaxItems - to.ListCount();
+    const qint16 moving = std::min(from.ListCount(), room);
+    for (qint16 i = 0; i < moving; ++i)
+        to.AddItem(from.List(i));
+    for (qint16 i = 0; i < moving; ++i)
+        from.RemoveItem(0);
+}
+
+// The list that ListFocus names, when it has a selected item; the other list's
+// selection never counts.
+ListBox* focusedListWithSelection(MainWindowParts& parts)
+{
+    if (Module1::ListFocus() == Module1::ImportListFocus && hasSelectedItem(parts.lst_Import))
+        return &parts.lst_Import;
+    if (Module1::ListFocus() == Module1::OutputListFocus && hasSelectedItem(parts.lst_Output))
+        return &parts.lst_Output;
+    return nullptr;
+}
+
+// Removes the first station with this title. A title without a station leaves the
+// collection as it is. A station not stored under its File (an empty File is stored
+// without a key) goes by identity, since removing by its File would miss it.
+void removeStationTitled(colPlaylist& playlists, const QString& title)
+{
+    const PlaylistEntry station = playlists.findPlaylist(title);
+    if (!station)
+        return;
+    if (playlists.isStoredUnder(station, station->File()))
+        playlists.Remove(station->File());
+    else
+        playlists.RemoveEntry(station);
+}
+
+} // namespace
+
+void btn_Add_Click(MainWindowParts& parts)
+{
+    if (!hasSelectedItem(parts.lst_Import) || parts.lst_Output.isFull())
+        return;
+    parts.lst_Output.Refresh();
+    moveSelectedTitle(parts.lst_Import, parts.lst_Output);
+}
+
+void btn_AllAdd_Click(MainWindowParts& parts)
+{
+    moveLeadingTitles(parts.lst_Import, parts.lst_Output);
+    parts.lst_Import.Refresh();
+}
+
+void btn_Rem_Click(MainWindowParts& parts)
+{
+    if (parts.lst_Output.ListIndex() < 0 || parts.lst_Import.isFull())
+        return;
+    moveSelectedTitle(parts.lst_Output, parts.lst_Import);
+    parts.lst_Output.Refresh();
+}
+
+void btn_AllRem_Click(MainWindowParts& parts)
+{
+    moveLeadingTitles(parts.lst_Output, parts.lst_Import);
+    parts.lst_Output.Refresh();
+}
+
+void btn_DelI_Click(MainWindowParts& parts)
+{
+    ListBox* const list = focusedListWithSelection(parts);
+    if (!list)
+        return;
+    // The collection changes before the list.
+    removeStationTitled(Module1::Playlists(), list->List(list->ListIndex()));
+    list->RemoveItem(list->ListIndex());
+}
+
+} // namespace orvanta

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "ui/MainWindowParts.h"
+
+namespace orvanta {
+
+// The click handlers of the five buttons between the two lists. Moving carries the title
+// alone, so the station's entry stays in Playlists; only delete touches Playlists.
+// None of them shows a message or changes ListFocus, and each one whose condition does
+// not hold changes and repaints nothing.
+
+// ">": moves the selected title of lst_Import to the end of lst_Output,
+// unless lst_Output is full.
+void btn_Add_Click(MainWindowParts& parts);
+
+// ">>": moves the titles of lst_Import, in order, to the end of lst_Output; as many as
+// fit there, the rest stay in lst_Import in their order.
+void btn_AllAdd_Click(MainWindowParts& parts);
+
+// "<": moves the selected title of lst_Output to the end of lst_Import,
+// unless lst_Import is full.
+void btn_Rem_Click(MainWindowParts& parts);
+
+// "<<": moves the titles of lst_Output, in order, to the end of lst_Import; as many as
+// fit there, the rest stay in lst_Output in their order.
+void btn_AllRem_Click(MainWindowParts& parts);
+
+// "x": removes the selected item of the list that ListFocus names, together with the
+// first station in Playlists that has its title.
+void btn_DelI_Click(MainWindowParts& parts);
+
+} // namespace orvanta
