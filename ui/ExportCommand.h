@@ -1,0 +1,14 @@
+#pragma once
+
+#include "ui/MainWindowParts.h"
+
+namespace orvanta {
+
+// The click of btn_Export: asks for a path in the save dialog and writes the stations
+// behind the titles of lst_Output, in list order, there as one .pls playlist.
+// Cancelling changes nothing and says nothing. Once a path is chosen the file there is
+// either replaced whole by the playlist or left exactly as it was, and a failure is
+// reported in a message box. Neither list nor the collection changes.
+void btn_Export_Click(MainWindowParts& parts);
+
+} // namespace orvanta
