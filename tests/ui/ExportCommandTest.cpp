@@ -146,7 +146,7 @@ TEST_F(ExportCommandTest, CancelCreatesAndChangesNothingAndSaysNothing)
     addOutputStation("http://a:8000", "Alpha", -1);
     const QString offered = pathIn("MyPlaylist.pls");
     writeFile(offered, "an older playlist");
-    chooser.answers = {std::nullopt};
+    chooser.answers = {exporttest::ScriptedChooser::cancel()};
 
     btn_Export_Click(parts);
 

@@ -18,11 +18,13 @@
 
 namespace orvanta::exporttest {
 
-// Answers each file dialog with the next scripted path (nothing = cancel) and keeps
-// every request it was shown.
+// Answers each file dialog with the next scripted path and keeps every request it was
+// shown. A null path answers with a cancel.
 class ScriptedChooser final : public FileChooser {
 public:
-    std::deque<std::optional<QString>> answers;
+    static QString cancel() { return {}; }
+
+    std::deque<QString> answers;
     std::vector<FileDialogRequest> opened;
     std::vector<FileDialogRequest> saved;
 
@@ -44,8 +46,10 @@ private:
             ADD_FAILURE() << "a file dialog was shown that the test did not script";
             return std::nullopt;
         }
-        auto answer = answers.front();
+        const QString answer = answers.front();
         answers.pop_front();
+        if (answer.isNull())
+            return std::nullopt;
         return answer;
     }
 };
