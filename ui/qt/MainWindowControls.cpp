@@ -1,0 +1,98 @@
+#include "ui/qt/MainWindowControls.h"
+
+#include <QButtonGroup>
+#include <QFrame>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <iterator>
+
+namespace orvanta {
+
+namespace {
+
+template <typename Control>
+Control* place(Control* control, const char* name, const QRect& geometry)
+{
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(geometry);
+    return control;
+}
+
+QPushButton* button(QWidget* container, const char* name, const QString& caption,
+                    const QRect& geometry, const QString& toolTip = {})
+{
+    auto* control = place(new QPushButton(caption, container), name, geometry);
+    control->setToolTip(toolTip);
+    return control;
+}
+
+QGroupBox* frame(QWidget* container, const char* name, const QString& caption, const QRect& geometry)
+{
+    return place(new QGroupBox(caption, container), name, geometry);
+}
+
+// A line one pixel high from (left, y) to (right, y), the right end excluded.
+QFrame* line(QWidget* container, const char* name, int left, int right, int y)
+{
+    auto* control = place(new QFrame(container), name, QRect(left, y, right - left, 1));
+    control->setFrameShape(QFrame::HLine);
+    control->setFrameShadow(QFrame::Plain);
+    control->setLineWidth(1);
+    return control;
+}
+
+// Shown greyed out: nothing in the program enables, sets or reads the versions.
+QRadioButton* disabledOption(QWidget* container, const char* name, const QString& caption,
+                             const QRect& geometry)
+{
+    auto* control = place(new QRadioButton(caption, container), name, geometry);
+    control->setEnabled(false);
+    return control;
+}
+
+} // namespace
+
+MainWindowControls buildMainWindowControls(QWidget& window)
+{
+    MainWindowControls c{};
+    c.Frame1 = frame(&window, "Frame1", QStringLiteral("Import Playlist"), QRect(0, 0, 233, 257));
+    c.btn_Import = button(c.Frame1, "btn_Import", QStringLiteral("Import"), QRect(80, 40, 57, 25));
+    c.lst_Import = place(new QListWidget(c.Frame1), "lst_Import", QRect(8, 72, 217, 173));
+    c.lst_Import->setToolTip(QStringLiteral("Double Click to Edit."));
+
+    c.Frame2 = frame(&window, "Frame2", QStringLiteral("Export Playlist"), QRect(280, 0, 225, 257));
+    c.opt_V1 = disabledOption(c.Frame2, "opt_V1", QStringLiteral("Version 1"), QRect(16, 16, 73, 17));
+    c.opt_V2 = disabledOption(c.Frame2, "opt_V2", QStringLiteral("Version 2"), QRect(120, 16, 73, 17));
+    c.versionGroup = new QButtonGroup(c.Frame2);
+    c.versionGroup->addButton(c.opt_V1);
+    c.versionGroup->addButton(c.opt_V2);
+    c.btn_Export = button(c.Frame2, "btn_Export", QStringLiteral("Export"), QRect(80, 40, 57, 25));
+    c.lst_Output = place(new QListWidget(c.Frame2), "lst_Output", QRect(8, 72, 209, 173));
+
+    c.btn_Add = button(&window, "btn_Add", QStringLiteral(">"), QRect(240, 72, 33, 25),
+                       QStringLiteral("Add Selected Item."));
+    c.btn_AllAdd = button(&window, "btn_AllAdd", QStringLiteral(">>"), QRect(240, 104, 33, 25),
+                          QStringLiteral("Add all items."));
+    c.Line1 = line(&window, "Line1", 240, 272, 136);
+    c.btn_Rem = button(&window, "btn_Rem", QStringLiteral("<"), QRect(240, 144, 33, 25),
+                       QStringLiteral("Remove selected item."));
+    c.btn_AllRem = button(&window, "btn_AllRem", QStringLiteral("<<"), QRect(240, 176, 33, 25),
+                          QStringLiteral("Remove all items."));
+    c.Line2 = line(&window, "Line2", 240, 272, 208);
+    c.btn_DelI = button(&window, "btn_DelI", QStringLiteral("x"), QRect(240, 216, 33, 25),
+                        QStringLiteral("Delete and item from either list."));
+
+    // The tab indexes: frames and the disabled options hold their places but take no focus.
+    QWidget* const order[] = {c.Frame1,     c.Frame2,     c.opt_V1,  c.opt_V2,
+                                    c.btn_Export, c.btn_Import, c.lst_Import, c.lst_Output,
+                                    c.btn_Add,    c.btn_Rem,    c.btn_AllAdd, c.btn_AllRem,
+                                    c.btn_DelI};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
+    return c;
+}
+
+} // namespace orvanta

@@ -1,0 +1,59 @@
+#include "ui/qt/PlayListMainWindow.h"
+
+#include "ui/FocusTracking.h"
+#include "ui/MessageBox.h"
+
+#include <QCloseEvent>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+namespace orvanta {
+
+PlayListMainWindow::PlayListMainWindow(QWidget* parent)
+    : QWidget(parent),
+      m_controls(buildMainWindowControls(*this)),
+      m_importList(*m_controls.lst_Import),
+      m_outputList(*m_controls.lst_Output),
+      m_fileChooser(*this),
+      m_commDL(m_fileChooser),
+      m_messageBox(*this),
+      m_windowState(*this),
+      m_parts{m_importList, m_outputList, m_commDL, m_messageBox, m_windowState, QLocale::system()}
+{
+    setObjectName(QStringLiteral("PlayList_Main"));
+    setWindowTitle(AppTitle);
+    setFixedSize(505, 259);
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
+                                    screen()->availableGeometry()));
+
+    // Focus reaches a list by mouse and by keyboard alike; both count.
+    m_controls.lst_Import->installEventFilter(this);
+    m_controls.lst_Output->installEventFilter(this);
+
+    m_controls.btn_Export->setFocus();
+}
+
+bool PlayListMainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        if (watched == m_controls.lst_Import)
+            lst_Import_GotFocus(m_parts);
+        else if (watched == m_controls.lst_Output)
+            lst_Output_GotFocus(m_parts);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void PlayListMainWindow::closeEvent(QCloseEvent* event)
+{
+    // The window manager still offers to close a disabled window; while the edit dialog
+    // has it disabled it must stay open.
+    if (isEnabled())
+        event->accept();
+    else
+        event->ignore();
+}
+
+} // namespace orvanta

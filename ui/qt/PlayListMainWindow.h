@@ -1,0 +1,42 @@
+#pragma once
+
+#include "ui/CommonDialog.h"
+#include "ui/MainWindowParts.h"
+#include "ui/qt/MainWindowControls.h"
+#include "ui/qt/QtFileChooser.h"
+#include "ui/qt/QtListBox.h"
+#include "ui/qt/QtMessageBox.h"
+#include "ui/qt/QtWindowState.h"
+
+#include <QWidget>
+
+namespace orvanta {
+
+// PlayList_Main, the program's one main window: the two lists, the buttons between and
+// above them, and the parts its commands reach (the lists, CommDL, the message box and
+// the window's enabled state). Its layout is fixed; closing it ends the program.
+class PlayListMainWindow final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit PlayListMainWindow(QWidget* parent = nullptr);
+
+    MainWindowParts& parts() { return m_parts; }
+    const MainWindowControls& controls() const { return m_controls; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    MainWindowControls m_controls;
+    QtListBox m_importList;
+    QtListBox m_outputList;
+    QtFileChooser m_fileChooser;
+    CommonDialog m_commDL;
+    QtMessageBox m_messageBox;
+    QtWindowState m_windowState;
+    MainWindowParts m_parts;
+};
+
+} // namespace orvanta
