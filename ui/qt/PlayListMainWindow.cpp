@@ -1,6 +1,7 @@
 #include "ui/qt/PlayListMainWindow.h"
 
 #include "ui/FocusTracking.h"
+#include "ui/ListCommands.h"
 #include "ui/MessageBox.h"
 
 #include <QCloseEvent>
@@ -31,6 +32,12 @@ PlayListMainWindow::PlayListMainWindow(QWidget* parent)
     // Focus reaches a list by mouse and by keyboard alike; both count.
     m_controls.lst_Import->installEventFilter(this);
     m_controls.lst_Output->installEventFilter(this);
+
+    connect(m_controls.btn_Add, &QPushButton::clicked, this, [this] { btn_Add_Click(m_parts); });
+    connect(m_controls.btn_AllAdd, &QPushButton::clicked, this, [this] { btn_AllAdd_Click(m_parts); });
+    connect(m_controls.btn_Rem, &QPushButton::clicked, this, [this] { btn_Rem_Click(m_parts); });
+    connect(m_controls.btn_AllRem, &QPushButton::clicked, this, [this] { btn_AllRem_Click(m_parts); });
+    connect(m_controls.btn_DelI, &QPushButton::clicked, this, [this] { btn_DelI_Click(m_parts); });
 
     m_controls.btn_Export->setFocus();
 }
