@@ -1,6 +1,7 @@
 #include "ui/qt/MainWindowControls.h"
 
 #include <QButtonGroup>
+#include <QFont>
 #include <QFrame>
 #include <QGroupBox>
 #include <QListWidget>
@@ -29,9 +30,22 @@ QPushButton* button(QWidget* container, const char* name, const QString& caption
     return control;
 }
 
+// The layout is fixed in pixels, so the text is sized in pixels too: small enough for
+// every caption to fit its control whatever the desktop's font settings.
+constexpr int CaptionPixelSize = 10;
+
+// The caption sits on the frame's top edge, so the edge runs above the controls that the
+// layout puts close under the top of the frame. A style sheet cuts its widgets off from
+// their parents' font, so it names the caption size again.
 QGroupBox* frame(QWidget* container, const char* name, const QString& caption, const QRect& geometry)
 {
-    return place(new QGroupBox(caption, container), name, geometry);
+    auto* control = place(new QGroupBox(caption, container), name, geometry);
+    control->setStyleSheet(
+        QStringLiteral("QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
+                       "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"
+                       "* { font-size: %1px; }")
+            .arg(CaptionPixelSize));
+    return control;
 }
 
 // A line one pixel high from (left, y) to (right, y), the right end excluded.
@@ -57,6 +71,10 @@ QRadioButton* disabledOption(QWidget* container, const char* name, const QString
 
 MainWindowControls buildMainWindowControls(QWidget& window)
 {
+    QFont captionFont = window.font();
+    captionFont.setPixelSize(CaptionPixelSize);
+    window.setFont(captionFont);
+
     MainWindowControls c{};
     c.Frame1 = frame(&window, "Frame1", QStringLiteral("Import Playlist"), QRect(0, 0, 233, 257));
     c.btn_Import = button(c.Frame1, "btn_Import", QStringLiteral("Import"), QRect(80, 40, 57, 25));

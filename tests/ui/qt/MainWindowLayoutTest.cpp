@@ -10,8 +10,10 @@
 #include <QGroupBox>
 #include <QHelpEvent>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTest>
 #include <QToolTip>
 #include <gtest/gtest.h>
@@ -83,6 +85,25 @@ TEST_F(MainWindowLayout, EveryControlSitsInItsContainerWithItsCaptionAndTooltip)
         EXPECT_TRUE(widget->isVisible());
         const bool isOption = qobject_cast<const QRadioButton*>(widget) != nullptr;
         EXPECT_EQ(widget->isEnabled(), !isOption);
+    }
+}
+
+TEST_F(MainWindowLayout, EveryCaptionFitsItsControl)
+{
+    showWindow();
+    for (const ControlRow& row : controlTable) {
+        SCOPED_TRACE(row.name);
+        const QWidget* widget = control(row.name);
+        const int textWidth = widget->fontMetrics().horizontalAdvance(captionOf(*widget));
+        if (qobject_cast<const QRadioButton*>(widget)) {
+            EXPECT_LE(widget->sizeHint().width(), widget->width());
+        } else if (qobject_cast<const QPushButton*>(widget)) {
+            const int margin = widget->style()->pixelMetric(QStyle::PM_ButtonMargin);
+            EXPECT_LE(textWidth + 2 * margin, widget->width());
+        } else {
+            EXPECT_LE(textWidth, widget->width());
+        }
+        EXPECT_LE(widget->fontMetrics().height(), widget->height());
     }
 }
 
