@@ -1,5 +1,6 @@
 #include "ui/qt/PlayListMainWindow.h"
 
+#include "ui/ExportCommand.h"
 #include "ui/FocusTracking.h"
 #include "ui/ImportCommand.h"
 #include "ui/ListCommands.h"
@@ -35,6 +36,7 @@ PlayListMainWindow::PlayListMainWindow(QWidget* parent)
     m_controls.lst_Output->installEventFilter(this);
 
     connect(m_controls.btn_Import, &QPushButton::clicked, this, [this] { btn_Import_Click(m_parts); });
+    connect(m_controls.btn_Export, &QPushButton::clicked, this, [this] { btn_Export_Click(m_parts); });
     connect(m_controls.btn_Add, &QPushButton::clicked, this, [this] { btn_Add_Click(m_parts); });
     connect(m_controls.btn_AllAdd, &QPushButton::clicked, this, [this] { btn_AllAdd_Click(m_parts); });
     connect(m_controls.btn_Rem, &QPushButton::clicked, this, [this] { btn_Rem_Click(m_parts); });
