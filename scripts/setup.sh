@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     xvfb xauth
     desktop-file-utils appstream
+    clang-14 libclang-rt-14-dev
 )
 
 missing=()

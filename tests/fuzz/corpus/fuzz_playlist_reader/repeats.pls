@@ -1,0 +1,9 @@
+[playlist]
+File1=http://a
+Title1=Same
+Length1=1
+File1=http://b
+Length1=2
+File1=http://a
+Title1=Other
+Length1=3
