@@ -66,14 +66,10 @@ TYPED_TEST(ListBoxContract, AddedItemsKeepTheirOrderUnsortedAndUnselected)
 
     EXPECT_EQ(this->items(), QStringList({"Radio B", "Radio A", "Radio B"}));
     EXPECT_EQ(this->list().ListIndex(), -1);
-}
 
-TYPED_TEST(ListBoxContract, AddingKeepsTheSelectionWhereItIs)
-{
-    this->add({"one"});
     this->select(0);
-    this->add({"two", "three"});
-    EXPECT_EQ(this->list().ListIndex(), 0);
+    this->add({"Radio C"});
+    EXPECT_EQ(this->list().ListIndex(), 0) << "adding moves no selection";
 }
 
 TYPED_TEST(ListBoxContract, SelectingAnotherItemMovesTheOnlySelection)
@@ -166,7 +162,7 @@ TYPED_TEST(ListBoxContract, AFullListRefusesAnotherItemAndStaysAsItWas)
     EXPECT_EQ(this->list().List(ListBox::MaxItems - 1), "fits again");
 }
 
-TYPED_TEST(ListBoxContract, PositionsOutsideTheListAreRefused)
+TYPED_TEST(ListBoxContract, BadPositionsAreRefusedAndRefreshChangesNothing)
 {
     this->add({"a", "b"});
     this->select(1);
@@ -175,16 +171,6 @@ TYPED_TEST(ListBoxContract, PositionsOutsideTheListAreRefused)
     EXPECT_THROW(this->list().List(2), std::out_of_range);
     EXPECT_THROW(this->list().RemoveItem(2), std::out_of_range);
     EXPECT_THROW(this->list().Unselect(-1), std::out_of_range);
-
-    EXPECT_EQ(this->items(), QStringList({"a", "b"}));
-    EXPECT_EQ(this->list().ListIndex(), 1);
-}
-
-TYPED_TEST(ListBoxContract, RefreshChangesNoContent)
-{
-    this->add({"a", "b"});
-    this->select(1);
-
     this->list().Refresh();
 
     EXPECT_EQ(this->items(), QStringList({"a", "b"}));
