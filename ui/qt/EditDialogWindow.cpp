@@ -1,0 +1,174 @@
+#include "ui/qt/EditDialogWindow.h"
+
+#include "ui/EditDialog.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+
+#include <utility>
+
+namespace orvanta {
+
+namespace {
+
+constexpr Qt::WindowFlags dialogFlags =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+
+template <typename Control>
+Control* place(Control* control, const char* name, const QRect& geometry)
+{
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(geometry);
+    return control;
+}
+
+QLineEdit* field(QWidget* frame, const char* name, const QRect& geometry, const QString& toolTip, bool enabled)
+{
+    auto* control = place(new QLineEdit(frame), name, geometry);
+    control->setToolTip(toolTip);
+    control->setEnabled(enabled);
+    return control;
+}
+
+// Neither button is ever the default, so Enter does not press them.
+QPushButton* button(QWidget* dialog, const char* name, const QString& caption, const QRect& geometry)
+{
+    auto* control = place(new QPushButton(caption, dialog), name, geometry);
+    control->setAutoDefault(false);
+    control->setDefault(false);
+    return control;
+}
+
+bool isEnterKey(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace
+
+EditDialogWindow::EditDialogWindow(MainWindowParts& mainParts, QWidget& mainWindow)
+    : QDialog(&mainWindow, dialogFlags),
+      m_messageBox(*this),
+      m_parts{mainParts.lst_Import, mainParts.lst_Output, mainParts.CommDL,
+              m_messageBox,         mainParts.window,     mainParts.numberLocale}
+{
+    setObjectName(QStringLiteral("frm_Edit"));
+    setWindowTitle(QStringLiteral("Edit"));
+    setFixedSize(313, 151);
+
+    auto* frame = place(new QGroupBox(this), "Frame1", QRect(0, 0, 313, 113));
+    place(new QLabel(QStringLiteral("Title"), frame), "Label1", QRect(8, 16, 73, 17));
+    m_txtTitle = field(frame, "txt_Title", QRect(88, 16, 217, 19),
+                       QStringLiteral("The name of the audio stream."), true);
+    place(new QLabel(QStringLiteral("URL"), frame), "Label2", QRect(8, 48, 73, 17));
+    m_txtUrl = field(frame, "txt_URL", QRect(88, 48, 217, 19),
+                     QStringLiteral("The location and port of the audio stream."), false);
+    place(new QLabel(QStringLiteral("Length"), frame), "Label3", QRect(8, 80, 73, 17));
+    m_txtLength = field(frame, "txt_Lngth", QRect(88, 80, 217, 19),
+                        QStringLiteral("This is best left at the default value."), false);
+    m_btnOk = button(this, "btn_OK", QStringLiteral("OK"), QRect(88, 120, 57, 25));
+    m_btnCancel = button(this, "btn_Cancel", QStringLiteral("Cancel"), QRect(168, 120, 57, 25));
+
+    // The disabled fields keep their places in the order but take no focus.
+    setTabOrder(m_txtTitle, m_txtUrl);
+    setTabOrder(m_txtUrl, m_txtLength);
+    setTabOrder(m_txtLength, m_btnOk);
+    setTabOrder(m_btnOk, m_btnCancel);
+
+    m_txtTitle->installEventFilter(this);
+    connect(m_btnOk, &QPushButton::clicked, this, [this] { btn_OK_Click(m_parts, *this); });
+    connect(m_btnCancel, &QPushButton::clicked, this, [this] { btn_Cancel_Click(m_parts, *this); });
+}
+
+QString EditDialogWindow::titleText() const
+{
+    return m_txtTitle->text();
+}
+
+void EditDialogWindow::setTitleText(const QString& text)
+{
+    m_txtTitle->setText(text);
+}
+
+QString EditDialogWindow::urlText() const
+{
+    return m_txtUrl->text();
+}
+
+void EditDialogWindow::setUrlText(const QString& text)
+{
+    m_txtUrl->setText(text);
+}
+
+QString EditDialogWindow::lengthText() const
+{
+    return m_txtLength->text();
+}
+
+void EditDialogWindow::setLengthText(const QString& text)
+{
+    m_txtLength->setText(text);
+}
+
+void EditDialogWindow::Show()
+{
+    // Disabling the main window disables this child of it too; being a window of its
+    // own, it can be enabled again while the main window stays disabled.
+    setEnabled(true);
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), parentWidget()->geometry()));
+    m_txtTitle->setFocus();
+    show();
+    // Showing moves the focus in with all text selected; a title is mostly corrected, not
+    // retyped, so the cursor just waits at its end.
+    m_txtTitle->deselect();
+    raise();
+    activateWindow();
+}
+
+void EditDialogWindow::Unload()
+{
+    hide();
+    // Not every window manager hands the keyboard back to the window below.
+    parentWidget()->activateWindow();
+    // setText, unlike clear, also forgets the undo history.
+    m_txtTitle->setText(QString());
+    m_txtUrl->setText(QString());
+    m_txtLength->setText(QString());
+}
+
+void EditDialogWindow::reject()
+{
+    m_btnCancel->click();
+}
+
+bool EditDialogWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_txtTitle)
+        return QDialog::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (isEnterKey(static_cast<QKeyEvent*>(event)->key()))
+            m_enterPressedInTitle = true;
+        break;
+    case QEvent::KeyRelease: {
+        // Held keys repeat as release and press pairs; only the last release lets go.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (isEnterKey(key->key()) && !key->isAutoRepeat() && std::exchange(m_enterPressedInTitle, false))
+            btn_OK_Click(m_parts, *this);
+        break;
+    }
+    case QEvent::FocusOut:
+        // The release of an Enter held while the focus left will not come here.
+        m_enterPressedInTitle = false;
+        break;
+    default:
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace orvanta
