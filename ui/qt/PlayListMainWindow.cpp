@@ -1,10 +1,12 @@
 #include "ui/qt/PlayListMainWindow.h"
 
+#include "ui/EditDialog.h"
 #include "ui/ExportCommand.h"
 #include "ui/FocusTracking.h"
 #include "ui/ImportCommand.h"
 #include "ui/ListCommands.h"
 #include "ui/MessageBox.h"
+#include "ui/qt/EditDialogWindow.h"
 
 #include <QCloseEvent>
 #include <QListWidget>
@@ -42,6 +44,11 @@ PlayListMainWindow::PlayListMainWindow(QWidget* parent)
     connect(m_controls.btn_Rem, &QPushButton::clicked, this, [this] { btn_Rem_Click(m_parts); });
     connect(m_controls.btn_AllRem, &QPushButton::clicked, this, [this] { btn_AllRem_Click(m_parts); });
     connect(m_controls.btn_DelI, &QPushButton::clicked, this, [this] { btn_DelI_Click(m_parts); });
+
+    // One edit dialog for the whole run; it empties its fields whenever it closes.
+    auto* frmEdit = new EditDialogWindow(m_parts, *this);
+    connect(m_controls.lst_Import, &QListWidget::itemDoubleClicked, frmEdit,
+            [this, frmEdit] { lst_Import_DblClick(m_parts, *frmEdit); });
 
     m_controls.btn_Export->setFocus();
 }
