@@ -27,6 +27,9 @@ QPushButton* button(QWidget* container, const char* name, const QString& caption
 {
     auto* control = place(new QPushButton(caption, container), name, geometry);
     control->setToolTip(toolTip);
+    // A screen reader would read ">" or "x" as a symbol; the tooltip says what the button does.
+    if (!toolTip.isEmpty())
+        control->setAccessibleName(toolTip);
     return control;
 }
 
@@ -80,6 +83,7 @@ MainWindowControls buildMainWindowControls(QWidget& window)
     c.btn_Import = button(c.Frame1, "btn_Import", QStringLiteral("Import"), QRect(80, 40, 57, 25));
     c.lst_Import = place(new QListWidget(c.Frame1), "lst_Import", QRect(8, 72, 217, 173));
     c.lst_Import->setToolTip(QStringLiteral("Double Click to Edit."));
+    c.lst_Import->setAccessibleName(QStringLiteral("Import list"));
 
     c.Frame2 = frame(&window, "Frame2", QStringLiteral("Export Playlist"), QRect(280, 0, 225, 257));
     c.opt_V1 = disabledOption(c.Frame2, "opt_V1", QStringLiteral("Version 1"), QRect(16, 16, 73, 17));
@@ -89,6 +93,7 @@ MainWindowControls buildMainWindowControls(QWidget& window)
     c.versionGroup->addButton(c.opt_V2);
     c.btn_Export = button(c.Frame2, "btn_Export", QStringLiteral("Export"), QRect(80, 40, 57, 25));
     c.lst_Output = place(new QListWidget(c.Frame2), "lst_Output", QRect(8, 72, 209, 173));
+    c.lst_Output->setAccessibleName(QStringLiteral("Output list"));
 
     c.btn_Add = button(&window, "btn_Add", QStringLiteral(">"), QRect(240, 72, 33, 25),
                        QStringLiteral("Add Selected Item."));

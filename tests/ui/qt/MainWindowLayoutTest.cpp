@@ -5,6 +5,7 @@
 #include "ui/qt/PlayListMainWindow.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QButtonGroup>
 #include <QFrame>
 #include <QGroupBox>
@@ -173,6 +174,29 @@ TEST_F(MainWindowLayout, TheVersionOptionsAreOneGroupThatCannotBeChosen)
     EXPECT_FALSE(v2->isChecked());
     EXPECT_FALSE(v1->isEnabled());
     EXPECT_FALSE(v2->isEnabled());
+}
+
+TEST_F(MainWindowLayout, ScreenReadersCanTellEveryControlApart)
+{
+    showWindow();
+    const auto nameOf = [](QWidget* widget) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        return accessible ? accessible->text(QAccessible::Name) : QString();
+    };
+    EXPECT_EQ(nameOf(control("lst_Import")), "Import list");
+    EXPECT_EQ(nameOf(control("lst_Output")), "Output list");
+
+    QStringList names;
+    for (const ControlRow& row : controlTable) {
+        const QString name = nameOf(control(row.name));
+        // Buttons whose caption is a symbol are named by what their tooltip says they do.
+        if (*row.caption) {
+            EXPECT_EQ(name, *row.toolTip ? row.toolTip : row.caption) << row.name;
+        }
+        names.append(name);
+    }
+    names.removeDuplicates();
+    EXPECT_EQ(names.size(), std::size(controlTable));
 }
 
 } // namespace
