@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <iterator>
 
 namespace orvanta {
 namespace {
@@ -295,10 +296,12 @@ TEST_F(EditDialogWindowTest, OkKeepsAnUnchangedStationAndAcceptsAnEmptyTitle)
     expectClosedWithMainWindowEnabled();
     EXPECT_EQ(importTitles(), "Beta|Alpha");
     EXPECT_EQ(lst_Import().selectedItems().size(), 0);
-    const PlaylistEntry alpha = Module1::Playlists().findPlaylist("Alpha");
+    EXPECT_EQ(Module1::Playlists().Count(), 2);
+    const PlaylistEntry alpha = Module1::Playlists().Item(QStringLiteral("http://a"));
+    EXPECT_EQ(alpha->Title(), "Alpha");
     EXPECT_EQ(alpha->NumEntries(), 1);
-    EXPECT_EQ(alpha->File(), "http://a");
     EXPECT_EQ(alpha->Length(), -1);
+    EXPECT_EQ(*std::prev(Module1::Playlists().end()), alpha) << "the replacement is the newest entry";
 
     openOn(1);
     txt_Title->selectAll();
