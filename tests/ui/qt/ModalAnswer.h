@@ -6,36 +6,23 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <memory>
 
 namespace orvanta::test {
 
-// Answers the next modal dialog of type Dialog on behalf of the user: calls answer once
-// the dialog is shown inside its exec(). A different dialog, or none within a few
-// seconds, fails the test; a stray dialog is rejected so that exec() returns.
+// Answers the next modal dialog on behalf of the user. The timer fires inside the
+// dialog's exec(), which shows the dialog before it waits; another dialog fails the test
+// and is rejected so that its exec() returns.
 template <typename Dialog>
 void answerNextModal(std::function<void(Dialog&)> answer)
 {
-    auto attempts = std::make_shared<int>(0);
-    auto* timer = new QTimer(qApp);
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, attempts, answer] {
+    QTimer::singleShot(0, qApp, [answer] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal) {
-            if (++*attempts < 500)
-                return;
-            ADD_FAILURE() << "no modal dialog was shown";
-        } else if (auto* dialog = qobject_cast<Dialog*>(modal)) {
-            answer(*dialog);
-        } else {
-            ADD_FAILURE() << "an unexpected modal dialog: " << modal->metaObject()->className();
-            if (auto* other = qobject_cast<QDialog*>(modal))
-                other->reject();
-        }
-        timer->deleteLater();
-        timer->stop();
+        if (auto* dialog = qobject_cast<Dialog*>(modal))
+            return answer(*dialog);
+        ADD_FAILURE() << "expected a modal " << Dialog::staticMetaObject.className();
+        if (auto* other = qobject_cast<QDialog*>(modal))
+            other->reject();
     });
-    timer->start();
 }
 
 } // namespace orvanta::test

@@ -1,0 +1,281 @@
+// The main window and its edit dialog as the user meets them: fixed layouts, and focus,
+// the list buttons and editing driven by real mouse clicks and key presses.
+#include "ModalAnswer.h"
+#include "QStringPrinting.h"
+#include "ui/Module1.h"
+#include "ui/qt/PlayListMainWindow.h"
+
+#include <QAccessible>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace orvanta {
+namespace {
+
+struct Control { const char *name, *container; QRect geometry; const char *caption, *toolTip, *accessibleName; };
+
+class MainWindow : public ::testing::Test {
+protected:
+    // Stations keyed by an address made from their titles, in the import list and the output list.
+    void SetUp() override
+    {
+        Module1::reset();
+        for (const QString title : {"A", "B", "C", "X", "Y"}) {
+            Module1::Playlists().Add(1, "http://" + title, title, -1, "http://" + title);
+            (title < "X" ? parts.lst_Import : parts.lst_Output).AddItem(title);
+        }
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    static void expectLayout(const QWidget& root, std::initializer_list<Control> table)
+    {
+        for (const Control& row : table) {
+            SCOPED_TRACE(row.name);
+            QWidget* widget = root.findChild<QWidget*>(row.name);
+            ASSERT_NE(widget, nullptr);
+            EXPECT_EQ(widget->parentWidget()->objectName(), row.container);
+            EXPECT_EQ(widget->geometry(), row.geometry);
+            EXPECT_EQ(widget->property(widget->inherits("QGroupBox") ? "title" : "text").toString(), row.caption);
+            EXPECT_EQ(widget->toolTip(), row.toolTip);
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), row.accessibleName);
+        }
+    }
+
+    static void click(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, list->visualItemRect(list->item(row)).center());
+    }
+
+    // Both lists' titles, the selected one in brackets: "A[B]C|XY|".
+    QString shown() const
+    {
+        QString text;
+        for (const QListWidget* list : {controls.lst_Import, controls.lst_Output}) {
+            for (const QListWidgetItem* item : list->findItems("*", Qt::MatchWildcard))
+                text += item->isSelected() ? "[" + item->text() + "]" : item->text();
+            text += '|';
+        }
+        return text;
+    }
+
+    static QString focusName() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : ""; }
+
+    PlayListMainWindow window;
+    MainWindowParts& parts = window.parts();
+    const MainWindowControls& controls = window.controls();
+};
+
+TEST_F(MainWindow, EveryControlSitsInItsContainerWithItsCaptionTooltipAndAccessibleName)
+{
+    expectLayout(window, {
+        {"Frame1", "PlayList_Main", {0, 0, 233, 257}, "Import Playlist", "", "Import Playlist"},
+        {"btn_Import", "Frame1", {80, 40, 57, 25}, "Import", "", "Import"},
+        {"lst_Import", "Frame1", {8, 72, 217, 173}, "", "Double Click to Edit.", "Import list"},
+        {"Frame2", "PlayList_Main", {280, 0, 225, 257}, "Export Playlist", "", "Export Playlist"},
+        {"opt_V1", "Frame2", {16, 16, 73, 17}, "Version 1", "", "Version 1"},
+        {"opt_V2", "Frame2", {120, 16, 73, 17}, "Version 2", "", "Version 2"},
+        {"btn_Export", "Frame2", {80, 40, 57, 25}, "Export", "", "Export"},
+        {"lst_Output", "Frame2", {8, 72, 209, 173}, "", "", "Output list"},
+        {"btn_Add", "PlayList_Main", {240, 72, 33, 25}, ">", "Add Selected Item.", "Add Selected Item."},
+        {"btn_AllAdd", "PlayList_Main", {240, 104, 33, 25}, ">>", "Add all items.", "Add all items."},
+        {"btn_Rem", "PlayList_Main", {240, 144, 33, 25}, "<", "Remove selected item.", "Remove selected item."},
+        {"btn_AllRem", "PlayList_Main", {240, 176, 33, 25}, "<<", "Remove all items.", "Remove all items."},
+        {"btn_DelI", "PlayList_Main", {240, 216, 33, 25}, "x", "Delete and item from either list.",
+         "Delete and item from either list."},
+        {"Line1", "PlayList_Main", {240, 136, 32, 1}, "", "", ""},
+        {"Line2", "PlayList_Main", {240, 208, 32, 1}, "", "", ""},
+    });
+    for (const char* line : {"Line1", "Line2"})
+        EXPECT_EQ(window.findChild<QFrame*>(line)->frameShape(), QFrame::HLine);
+}
+
+TEST_F(MainWindow, HasAFixedSizeUnusableVersionOptionsAndStaysOpenWhileDisabled)
+{
+    EXPECT_EQ(window.windowTitle(), "Orvanta Playlist Builder");
+    EXPECT_EQ(window.minimumSize(), QSize(505, 259));
+    EXPECT_EQ(window.maximumSize(), QSize(505, 259));
+    ASSERT_TRUE(controls.opt_V1->group() && controls.opt_V1->group() == controls.opt_V2->group());
+    for (const QRadioButton* option : {controls.opt_V1, controls.opt_V2})
+        EXPECT_TRUE(!option->isEnabled() && !option->isChecked()) << option->objectName().toStdString();
+    // The request reaches the widget through its platform window, as the title bar's does.
+    for (const bool enabled : {false, true}) {
+        parts.window.setEnabled(enabled);
+        QCloseEvent request;
+        QCoreApplication::sendEvent(window.windowHandle(), &request);
+        EXPECT_EQ(request.isAccepted(), enabled);
+        EXPECT_EQ(window.isVisible(), !enabled);
+    }
+}
+
+TEST_F(MainWindow, FocusStartsOnExportFollowsTheTabOrderAndClearsTheOtherListsSelection)
+{
+    EXPECT_EQ(focusName(), "btn_Export");
+    EXPECT_EQ(Module1::ListFocus(), Module1::NoListFocus);
+    QStringList visited;
+    for (int i = 0; i < 9; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << focusName();
+    }
+    EXPECT_EQ(visited, QStringList({"btn_Import", "lst_Import", "lst_Output", "btn_Add", "btn_Rem", "btn_AllAdd",
+                                    "btn_AllRem", "btn_DelI", "btn_Export"}));
+    click(controls.lst_Import, 2);
+    click(controls.lst_Import, 0, Qt::ControlModifier);
+    click(controls.lst_Import, 1, Qt::ShiftModifier);
+    EXPECT_EQ(shown(), "A[B]C|XY|") << "one item selected at most";
+    EXPECT_EQ(Module1::ListFocus(), Module1::ImportListFocus);
+    click(controls.lst_Output, 1);
+    EXPECT_EQ(Module1::ListFocus(), Module1::OutputListFocus);
+    EXPECT_EQ(shown(), "ABC|X[Y]|");
+
+    // Pressed and let go off the button: the press takes the focus, no click follows.
+    QTest::mousePress(controls.btn_DelI, Qt::LeftButton);
+    QTest::mouseRelease(controls.btn_DelI, Qt::LeftButton, {}, QPoint(-10, -10));
+    EXPECT_EQ(focusName(), "btn_DelI");
+    EXPECT_EQ(Module1::ListFocus(), Module1::OutputListFocus);
+    EXPECT_EQ(shown(), "ABC|X[Y]|");
+
+    // Tabbing into a list counts too.
+    controls.btn_Import->setFocus();
+    QTest::keyClick(controls.btn_Import, Qt::Key_Tab);
+    EXPECT_EQ(Module1::ListFocus(), Module1::ImportListFocus);
+    EXPECT_EQ(shown(), "ABC|XY|");
+}
+
+TEST_F(MainWindow, EachListButtonActsOnTheClickedItem)
+{
+    // One after the other, from "ABC|XY|".
+    struct Step { QListWidget* list; int row; QPushButton* button; const char* shown; };
+    for (const Step& step : {Step{controls.lst_Import, 1, controls.btn_Add, "AC|XYB|"},
+                             Step{controls.lst_Output, 0, controls.btn_Rem, "ACX|YB|"},
+                             Step{controls.lst_Output, 1, controls.btn_AllAdd, "|Y[B]ACX|"},
+                             Step{controls.lst_Output, 0, controls.btn_DelI, "|BACX|"},
+                             Step{controls.lst_Output, 0, controls.btn_AllRem, "BACX||"}}) {
+        SCOPED_TRACE(step.button->objectName().toStdString());
+        click(step.list, step.row);
+        QTest::mouseClick(step.button, Qt::LeftButton);
+        EXPECT_EQ(shown(), step.shown);
+    }
+    EXPECT_EQ(Module1::Playlists().Count(), 4) << "delete removes the station too";
+}
+
+// frm_Edit, opened by a double-click on the import list.
+class EditDialogOnScreen : public MainWindow {
+protected:
+    void openOnFirst()
+    {
+        QListWidget* list = controls.lst_Import;
+        click(list, 0);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+        // A window counts as active while its parent is, so wait for the dialog itself.
+        ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == dialog; }));
+        ASSERT_FALSE(window.isEnabled());
+    }
+
+    QWidget* control(const char* name) const { return dialog->findChild<QWidget*>(name); }
+
+    QDialog* dialog = window.findChild<QDialog*>("frm_Edit");
+    QLineEdit* title = dialog->findChild<QLineEdit*>("txt_Title");
+};
+
+TEST_F(EditDialogOnScreen, LayoutFollowsTheTable)
+{
+    EXPECT_EQ(dialog->windowTitle(), "Edit");
+    EXPECT_EQ(dialog->minimumSize(), QSize(313, 151));
+    EXPECT_EQ(dialog->maximumSize(), QSize(313, 151));
+    expectLayout(*dialog, {
+        {"Frame1", "frm_Edit", {0, 0, 313, 113}, "", "", ""},
+        {"Label1", "Frame1", {8, 16, 73, 17}, "Title", "", "Title"},
+        {"Label2", "Frame1", {8, 48, 73, 17}, "URL", "", "URL"},
+        {"Label3", "Frame1", {8, 80, 73, 17}, "Length", "", "Length"},
+        {"txt_Title", "Frame1", {88, 16, 217, 19}, "", "The name of the audio stream.", ""},
+        {"txt_URL", "Frame1", {88, 48, 217, 19}, "", "The location and port of the audio stream.", ""},
+        {"txt_Lngth", "Frame1", {88, 80, 217, 19}, "", "This is best left at the default value.", ""},
+        {"btn_OK", "frm_Edit", {88, 120, 57, 25}, "OK", "", "OK"},
+        {"btn_Cancel", "frm_Edit", {168, 120, 57, 25}, "Cancel", "", "Cancel"},
+    });
+}
+
+TEST_F(EditDialogOnScreen, OnlyTheTitleAndTheButtonsTakeTheFocusAndEnterOnAButtonDoesNothing)
+{
+    openOnFirst();
+    QTest::mouseClick(control("txt_URL"), Qt::LeftButton);
+    QTest::mouseClick(control("txt_Lngth"), Qt::LeftButton);
+    EXPECT_EQ(focusName(), "txt_Title");
+    QStringList visited;
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << focusName();
+    }
+    EXPECT_EQ(visited, QStringList({"btn_OK", "btn_Cancel", "txt_Title"}));
+    for (const char* button : {"btn_OK", "btn_Cancel"}) {
+        control(button)->setFocus();
+        QTest::keyClick(control(button), Qt::Key_Return);
+        QTest::keyClick(control(button), Qt::Key_Enter, Qt::KeypadModifier);
+    }
+    EXPECT_TRUE(dialog->isVisible()) << "no button is the default";
+}
+
+TEST_F(EditDialogOnScreen, EveryWayOutReenablesTheMainWindowAndTheNextOpeningStartsAfresh)
+{
+    // Each opening types into the title and presses Return, whose release alone applies.
+    const std::pair<std::function<void()>, const char*> waysOut[] = {
+        {[&] { QTest::keyRelease(title, Qt::Key_Return); }, "BCA+|XY|"},
+        {[&] { QTest::keyClick(title, Qt::Key_Enter, Qt::KeypadModifier); }, "CA+B+|XY|"},
+        {[&] { QTest::mouseClick(control("btn_OK"), Qt::LeftButton); }, "A+B+C+|XY|"},
+        {[&] { QTest::mouseClick(control("btn_Cancel"), Qt::LeftButton); }, "[A+]B+C+|XY|"},
+        {[&] { QTest::keyClick(title, Qt::Key_Escape); }, "[A+]B+C+|XY|"},
+        {[&] { EXPECT_TRUE(dialog->close()); }, "[A+]B+C+|XY|"},
+    };
+    for (const auto& [leave, expected] : waysOut) {
+        SCOPED_TRACE(expected);
+        openOnFirst();
+        EXPECT_EQ(title->text(), controls.lst_Import->item(0)->text()) << "the station's, not what was typed last time";
+        EXPECT_EQ(focusName(), "txt_Title");
+        QTest::keyClick(title, Qt::Key_Plus);
+        QTest::keyPress(title, Qt::Key_Return);
+        ASSERT_TRUE(dialog->isVisible()) << "a press alone does not apply";
+        leave();
+        EXPECT_FALSE(dialog->isVisible());
+        EXPECT_TRUE(window.isEnabled());
+        EXPECT_EQ(shown(), expected);
+    }
+    openOnFirst();
+    QTest::keyRelease(title, Qt::Key_Return);
+    EXPECT_TRUE(dialog->isVisible()) << "the press before the last way out no longer counts";
+}
+
+TEST_F(EditDialogOnScreen, ATakenTitleIsRefusedOverTheDialogAndTheEnterClosingTheMessageDoesNotApply)
+{
+    openOnFirst();
+    EXPECT_EQ(control("txt_URL")->property("text").toString() + " " + control("txt_Lngth")->property("text").toString(),
+              "http://A -1");
+    title->setText("Y");
+    QWidget* messageParent = nullptr;
+    test::answerNextModal<QMessageBox>([&](QMessageBox& box) {
+        messageParent = box.parentWidget();
+        EXPECT_EQ(box.text(), "Duplicate Item: Ignoring.");
+        // The user presses Enter in the box; its release reaches the title field below.
+        QTest::keyPress(&box, Qt::Key_Return);
+    });
+    QTest::keyClick(title, Qt::Key_Return);
+    EXPECT_EQ(messageParent, dialog) << "shown over the dialog, not the disabled main window";
+    // Were the release to apply, a title that is not taken would close the dialog.
+    title->setText("Z");
+    QTest::keyRelease(title, Qt::Key_Return);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(shown(), "[A]BC|XY|");
+}
+
+} // namespace
+} // namespace orvanta
