@@ -1,191 +1,68 @@
+// The edit dialog's logic where the window tests (tests/ui/qt) do not reach.
+#include "HeadlessProgram.h"
+
 #include "ui/EditDialog.h"
 
-#include "ui/MemoryListBox.h"
-#include "ui/Module1.h"
-
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
 using namespace orvanta;
+using namespace orvanta::testing;
 
 namespace {
 
-class NoFileChooser : public FileChooser {
-public:
-    std::optional<QString> chooseFileToOpen(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<QString> chooseFileToSave(const FileDialogRequest&) override { return std::nullopt; }
-};
-
-class RecordingMessageBox : public MessageBox {
-public:
-    void MsgBox(const QString& prompt, const QString& title) override { shown.push_back(prompt + "|" + title); }
-    QStringList shown;
-};
-
-class PlainWindowState : public WindowState {
-public:
-    bool Enabled() const override { return m_enabled; }
-    void setEnabled(bool enabled) override { m_enabled = enabled; }
-
-private:
-    bool m_enabled = true;
-};
-
-// The dialog as three strings and whether it is shown; unloading empties the fields
-// as the real dialog does.
-class FakeEditDialog : public EditDialogView {
-public:
-    QString titleText() const override { return title; }
-    void setTitleText(const QString& text) override { title = text; }
-    QString urlText() const override { return url; }
-    void setUrlText(const QString& text) override { url = text; }
-    QString lengthText() const override { return length; }
-    void setLengthText(const QString& text) override { length = text; }
-    void Show() override { shown = true; }
-    void Unload() override
-    {
-        shown = false;
-        title.clear();
-        url.clear();
-        length.clear();
-    }
-
-    QString title;
-    QString url;
-    QString length;
-    bool shown = false;
-};
-
-class EditDialogTest : public ::testing::Test {
+class EditDialogTest : public HeadlessProgramTest {
 protected:
-    void SetUp() override { Module1::reset(); }
-
-    // A station as the import leaves it: in Playlists under its address, its title in lst_Import.
-    PlaylistEntry importStation(const QString& title, const QString& file, qint16 length = -1)
+    // A station whose title stands in lst_Import; an empty address stores it without a key.
+    void listStation(const QString& title, const QString& file, qint16 length)
     {
-        lst_Import.AddItem(title);
-        return Module1::Playlists().Add(0, file, title, length, file);
+        p.lst_Import.AddItem(title);
+        Module1::Playlists().Add(0, file, title, length, file);
+    }
+    void openOn(qint16 row)
+    {
+        p.lst_Import.select(row);
+        lst_Import_DblClick(p.parts, p.frm_Edit);
     }
 
-    void openOn(qint16 index)
-    {
-        lst_Import.select(index);
-        lst_Import_DblClick(parts, frm_Edit);
-    }
-
-    static std::vector<PlaylistEntry> stations()
-    {
-        return {Module1::Playlists().begin(), Module1::Playlists().end()};
-    }
-
-    static std::string joined(const MemoryListBox& list) { return list.items().join('|').toStdString(); }
-
-    MemoryListBox lst_Import;
-    MemoryListBox lst_Output;
-    NoFileChooser chooser;
-    CommonDialog CommDL{chooser};
-    RecordingMessageBox messageBox;
-    PlainWindowState window;
-    MainWindowParts parts{lst_Import, lst_Output, CommDL, messageBox, window, QLocale::c()};
-    FakeEditDialog frm_Edit;
+    // Swedish numbers differ from C ones (-32768 is "U+2212 32 768"), so the length field
+    // must be filled in a form the edit reads back.
+    HeadlessProgram p{QLocale(QLocale::Swedish, QLocale::Sweden)};
 };
 
-TEST_F(EditDialogTest, LengthsSurviveTheRoundTripThroughTheField)
+TEST_F(EditDialogTest, RefusedEditsChangeNothingAndATitleDifferingInCaseIsNoDuplicate)
 {
-    // Swedish writes its minus sign as U+2212; the field's plain "-" must still read back.
-    for (const qint16 length : {qint16(-32768), qint16(-1), qint16(0), qint16(32767)}) {
-        Module1::reset();
-        MemoryListBox list;
-        MainWindowParts withList{list, lst_Output, CommDL, messageBox, window, QLocale(QLocale::Swedish, QLocale::Sweden)};
-        list.AddItem("Alpha");
-        Module1::Playlists().Add(0, "http://a", "Alpha", length, "http://a");
-        list.select(0);
-
-        lst_Import_DblClick(withList, frm_Edit);
-        btn_OK_Click(withList, frm_Edit);
-
-        ASSERT_FALSE(frm_Edit.shown) << length;
-        EXPECT_EQ(Module1::Playlists().findPlaylist("Alpha")->Length(), length);
-    }
-}
-
-TEST_F(EditDialogTest, ATitleOfAStationInEitherListIsRefusedButOneDifferingInCaseIsNot)
-{
-    importStation("Alpha", "http://a");
-    // A station whose title stands only in the output list counts as well.
-    Module1::Playlists().Add(1, "http://c", "Gamma", -1, "http://c");
-    lst_Output.AddItem("Gamma");
-    const auto before = stations();
-
+    listStation("Alpha", "http://a", -1);
+    listStation("Beta", "http://b", -1);
+    Module1::Playlists().Add(1, "http://g", "Gamma", -1, "http://g");
+    p.lst_Output.AddItem("Gamma");
     openOn(0);
-    frm_Edit.title = "Gamma";
-    btn_OK_Click(parts, frm_Edit);
-
-    EXPECT_EQ(messageBox.shown, QStringList({"Duplicate Item: Ignoring.|Orvanta Playlist Builder"}));
-    EXPECT_TRUE(frm_Edit.shown);
-    EXPECT_EQ(frm_Edit.title, "Gamma");
-    EXPECT_FALSE(window.Enabled());
-    EXPECT_EQ(joined(lst_Import), "Alpha");
-    EXPECT_EQ(lst_Import.ListIndex(), 0);
-    EXPECT_EQ(stations(), before);
+    // Fields the window keeps read-only, should they ever no longer describe the station;
+    // then a title listed only in lst_Output.
+    struct Fields { const char* title; const char* url; const char* length; };
+    for (const Fields& edit :
+         {Fields{"Delta", "http://b", "-1"}, {"Delta", "http://a", "abc"}, {"Gamma", "http://a", "-1"}}) {
+        p.frm_Edit.title = edit.title;
+        p.frm_Edit.url = edit.url;
+        p.frm_Edit.length = edit.length;
+        btn_OK_Click(p.parts, p.frm_Edit);
+        EXPECT_TRUE(p.frm_Edit.shown) << edit.title << " " << edit.url << " " << edit.length;
+        EXPECT_EQ(render(p), "[Alpha* Beta] [Gamma] Alpha Beta Gamma");
+    }
+    EXPECT_EQ(p.messages.shown.size(), 1u);
 
     // Titles compare with letter case, as the lists do.
-    frm_Edit.title = "GAMMA";
-    btn_OK_Click(parts, frm_Edit);
-    EXPECT_EQ(joined(lst_Import), "GAMMA");
-    EXPECT_EQ(joined(lst_Output), "Gamma");
-    EXPECT_EQ(messageBox.shown.size(), 1);
-    EXPECT_TRUE(window.Enabled());
+    p.frm_Edit.title = "GAMMA";
+    btn_OK_Click(p.parts, p.frm_Edit);
+    EXPECT_EQ(render(p), "[Beta GAMMA] [Gamma] Beta Gamma GAMMA");
 }
 
-TEST_F(EditDialogTest, AStationWithoutAddressIsReplacedItselfNeitherLostNorDoubled)
+TEST_F(EditDialogTest, AStationWithoutAddressIsReplacedItselfAndAnotherOneStays)
 {
-    // An empty address stores a station without a key; two such stations must stay apart.
-    lst_Import.AddItem("First");
-    const PlaylistEntry first = Module1::Playlists().Add(1, "", "First", -1, "");
-    lst_Import.AddItem("Second");
-    const PlaylistEntry second = Module1::Playlists().Add(1, "", "Second", 5, "");
-
+    listStation("First", "", -1);
+    listStation("Second", "", -32768);
     openOn(1);
-    EXPECT_EQ(frm_Edit.url, "");
-    frm_Edit.title = "Renamed";
-    btn_OK_Click(parts, frm_Edit);
-
-    EXPECT_EQ(joined(lst_Import), "First|Renamed");
-    const auto after = stations();
-    ASSERT_EQ(after.size(), 2u);
-    EXPECT_EQ(after[0], first);
-    EXPECT_EQ(after[1]->Title(), "Renamed");
-    EXPECT_EQ(after[1]->File(), "");
-    EXPECT_EQ(after[1]->Length(), 5);
-    EXPECT_EQ(Module1::Playlists().findPlaylist("Second"), nullptr);
-    EXPECT_NE(after[1], second);
-    EXPECT_TRUE(window.Enabled());
-    EXPECT_FALSE(frm_Edit.shown);
-}
-
-TEST_F(EditDialogTest, FieldsThatNoLongerDescribeTheStationLeaveEverythingAsItWas)
-{
-    // The address and length fields are read-only in the window; should they ever hold
-    // other texts, the edit is refused before anything is removed.
-    importStation("Alpha", "http://a");
-    importStation("Beta", "http://b");
-    const auto before = stations();
-
-    openOn(0);
-    frm_Edit.length = "abc";
-    btn_OK_Click(parts, frm_Edit);
-    frm_Edit.length = "-1";
-    frm_Edit.url = "http://b";
-    btn_OK_Click(parts, frm_Edit);
-
-    EXPECT_EQ(stations(), before);
-    EXPECT_EQ(joined(lst_Import), "Alpha|Beta");
-    EXPECT_TRUE(frm_Edit.shown);
-    EXPECT_FALSE(window.Enabled());
-    EXPECT_TRUE(messageBox.shown.isEmpty());
+    p.frm_Edit.title = "Renamed";
+    btn_OK_Click(p.parts, p.frm_Edit);
+    ASSERT_EQ(render(p), "[First Renamed] [] First Renamed");
+    EXPECT_EQ(Module1::Playlists().findPlaylist("Renamed")->Length(), -32768);
 }
 
 } // namespace

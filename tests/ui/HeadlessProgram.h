@@ -4,18 +4,15 @@
 // the message box, the window's enabled state and the edit dialog, which record what
 // the commands did with them.
 
-#include "ui/CommonDialog.h"
 #include "ui/EditDialogView.h"
 #include "ui/MainWindowParts.h"
 #include "ui/MemoryListBox.h"
-#include "ui/MessageBox.h"
 #include "ui/Module1.h"
-#include "ui/WindowState.h"
 
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <optional>
+#include <string>
 #include <vector>
 
 namespace orvanta::testing {
@@ -31,56 +28,39 @@ public:
     std::vector<FileDialogRequest> opened;
     std::vector<FileDialogRequest> saved;
 
-    std::optional<QString> chooseFileToOpen(const FileDialogRequest& request) override
-    {
-        opened.push_back(request);
-        return next();
-    }
-    std::optional<QString> chooseFileToSave(const FileDialogRequest& request) override
-    {
-        saved.push_back(request);
-        return next();
-    }
+    std::optional<QString> chooseFileToOpen(const FileDialogRequest& request) override { return next(opened, request); }
+    std::optional<QString> chooseFileToSave(const FileDialogRequest& request) override { return next(saved, request); }
 
 private:
-    std::optional<QString> next()
+    std::optional<QString> next(std::vector<FileDialogRequest>& requests, const FileDialogRequest& request)
     {
-        if (answers.empty()) {
-            ADD_FAILURE() << "a file dialog was shown that the test did not script";
-            return std::nullopt;
-        }
-        const QString answer = answers.front();
-        answers.pop_front();
-        if (answer.isNull())
-            return std::nullopt;
-        return answer;
+        requests.push_back(request);
+        EXPECT_FALSE(answers.empty()) << "a file dialog was shown that the test did not script";
+        const QString answer = answers.empty() ? cancel() : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        return answer.isNull() ? std::nullopt : std::optional<QString>(answer);
     }
 };
 
 struct ShownMessage {
-    QString prompt;
-    QString title;
+    QString prompt, title;
 };
 
-class RecordingMessageBox final : public MessageBox {
-public:
+struct RecordingMessageBox final : MessageBox {
     std::vector<ShownMessage> shown;
     void MsgBox(const QString& prompt, const QString& title) override { shown.push_back({prompt, title}); }
 };
 
-class FakeWindow final : public WindowState {
-public:
-    bool Enabled() const override { return m_enabled; }
-    void setEnabled(bool enabled) override { m_enabled = enabled; }
-
-private:
-    bool m_enabled = true;
+struct FakeWindow final : WindowState {
+    bool Enabled() const override { return enabled; }
+    void setEnabled(bool value) override { enabled = value; }
+    bool enabled = true;
 };
 
 // The edit dialog as three strings and whether it is shown; unloading empties the
 // fields as the real dialog does.
-class FakeEditDialog final : public EditDialogView {
-public:
+struct FakeEditDialog final : EditDialogView {
     QString titleText() const override { return title; }
     void setTitleText(const QString& text) override { title = text; }
     QString urlText() const override { return url; }
@@ -88,20 +68,13 @@ public:
     QString lengthText() const override { return length; }
     void setLengthText(const QString& text) override { length = text; }
     void Show() override { shown = true; }
-    void Unload() override
-    {
-        shown = false;
-        title.clear();
-        url.clear();
-        length.clear();
-    }
+    void Unload() override { *this = FakeEditDialog(); }
 
-    QString title;
-    QString url;
-    QString length;
+    QString title, url, length;
     bool shown = false;
 };
 
+// Not copyable: parts refers to the members.
 struct HeadlessProgram {
     explicit HeadlessProgram(const QLocale& numberLocale = QLocale::c())
         : parts{lst_Import, lst_Output, CommDL, messages, window, numberLocale}
@@ -119,6 +92,26 @@ struct HeadlessProgram {
     FakeEditDialog frm_Edit;
     MainWindowParts parts;
 };
+
+// Both lists and the stations' titles in the collection's order, as "[A B*] [X] A B X"
+// with "*" on a selected item, readable in a failure message. A long list shows its
+// ends and its count: "[0 1 2 ... 7 8 9 (32767)]".
+inline std::string render(const HeadlessProgram& program)
+{
+    QString text;
+    for (const MemoryListBox* list : {&program.lst_Import, &program.lst_Output}) {
+        QStringList items = list->items();
+        if (list->ListIndex() >= 0)
+            items[list->ListIndex()] += u'*';
+        if (items.size() > 8)
+            items = items.first(3) << QStringLiteral("...") << items.last(3)
+                                   << QStringLiteral("(%1)").arg(items.size());
+        text += u'[' + items.join(u' ') + "] ";
+    }
+    for (const PlaylistEntry& entry : Module1::Playlists())
+        text += entry->Title() + u' ';
+    return text.trimmed().toStdString();
+}
 
 // Each test starts as the program does: no collection yet, ListFocus 0.
 class HeadlessProgramTest : public ::testing::Test {
