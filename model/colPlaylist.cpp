@@ -3,16 +3,17 @@
 #include "model/KeyFolding.h"
 #include "model/PlaylistErrors.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace orvanta {
 
 PlaylistEntry colPlaylist::findPlaylist(const QString& Title) const
 {
-    const auto bucket = m_byTitle.find(Title);
-    if (bucket == m_byTitle.end())
+    const auto bucket = m_byTitle.constFind(Title);
+    if (bucket == m_byTitle.constEnd())
         return nullptr;
-    return bucket->second.begin()->second->entry;
+    return bucket->first()->entry;
 }
 
 PlaylistEntry colPlaylist::Add(qint16 NumEntries, const QString& File, const QString& Title, qint16 Length,
@@ -31,13 +32,18 @@ PlaylistEntry colPlaylist::Add(qint16 NumEntries, const QString& File, const QSt
             throw DuplicateKeyError("duplicate key: " + sKey.toStdString());
     }
 
-    m_slots.push_back(Slot{created, foldedKey, m_nextSequence});
+    m_slots.push_back(Slot{created, foldedKey});
     const auto slot = std::prev(m_slots.cend());
     if (foldedKey)
-        m_byKey.emplace(*foldedKey, slot);
-    m_byTitle[Title].emplace(m_nextSequence, slot);
-    ++m_nextSequence;
+        m_byKey.insert(*foldedKey, slot);
+    m_byTitle[Title].append(slot);
     return created;
+}
+
+void colPlaylist::reserve(qsizetype entries)
+{
+    m_byKey.reserve(entries);
+    m_byTitle.reserve(entries);
 }
 
 colPlaylist::Slots::const_iterator colPlaylist::slotAt(qsizetype position) const
@@ -50,9 +56,9 @@ colPlaylist::Slots::const_iterator colPlaylist::slotAt(qsizetype position) const
 colPlaylist::Slots::const_iterator colPlaylist::slotOf(const PlaylistEntry& entry) const
 {
     if (entry) {
-        const auto bucket = m_byTitle.find(entry->Title());
-        if (bucket != m_byTitle.end()) {
-            for (const auto& [sequence, slot] : bucket->second) {
+        const auto bucket = m_byTitle.constFind(entry->Title());
+        if (bucket != m_byTitle.constEnd()) {
+            for (const Slots::const_iterator slot : *bucket) {
                 if (slot->entry == entry)
                     return slot;
             }
@@ -68,10 +74,10 @@ PlaylistEntry colPlaylist::Item(qsizetype position) const
 
 PlaylistEntry colPlaylist::Item(const QString& key) const
 {
-    const auto found = m_byKey.find(foldKey(key));
-    if (key.isEmpty() || found == m_byKey.end())
+    const auto found = m_byKey.constFind(foldKey(key));
+    if (key.isEmpty() || found == m_byKey.constEnd())
         throw EntryNotFoundError("no entry under key: " + key.toStdString());
-    return found->second->entry;
+    return (*found)->entry;
 }
 
 void colPlaylist::Remove(qsizetype position)
@@ -81,10 +87,10 @@ void colPlaylist::Remove(qsizetype position)
 
 void colPlaylist::Remove(const QString& key)
 {
-    const auto found = m_byKey.find(foldKey(key));
-    if (key.isEmpty() || found == m_byKey.end())
+    const auto found = m_byKey.constFind(foldKey(key));
+    if (key.isEmpty() || found == m_byKey.constEnd())
         throw EntryNotFoundError("no entry under key: " + key.toStdString());
-    erase(found->second);
+    erase(*found);
 }
 
 void colPlaylist::RemoveEntry(const PlaylistEntry& entry)
@@ -94,17 +100,17 @@ void colPlaylist::RemoveEntry(const PlaylistEntry& entry)
 
 bool colPlaylist::isStoredUnder(const PlaylistEntry& entry, const QString& key) const
 {
-    const auto found = m_byKey.find(foldKey(key));
-    return !key.isEmpty() && found != m_byKey.end() && found->second->entry == entry;
+    const auto found = m_byKey.constFind(foldKey(key));
+    return !key.isEmpty() && found != m_byKey.constEnd() && (*found)->entry == entry;
 }
 
 void colPlaylist::erase(Slots::const_iterator slot)
 {
     if (slot->foldedKey)
-        m_byKey.erase(*slot->foldedKey);
+        m_byKey.remove(*slot->foldedKey);
     const auto bucket = m_byTitle.find(slot->entry->Title());
-    bucket->second.erase(slot->sequence);
-    if (bucket->second.empty())
+    bucket->erase(std::find(bucket->cbegin(), bucket->cend(), slot));
+    if (bucket->empty())
         m_byTitle.erase(bucket);
     m_slots.erase(slot);
 }

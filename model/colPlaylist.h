@@ -1,16 +1,14 @@
 #pragma once
 
-#include "model/QStringHash.h"
 #include "model/clsPlaylist.h"
 
+#include <QHash>
 #include <QString>
+#include <QVarLengthArray>
 
-#include <cstdint>
 #include <iterator>
 #include <list>
-#include <map>
 #include <optional>
-#include <unordered_map>
 
 namespace orvanta {
 
@@ -21,9 +19,11 @@ class colPlaylist {
     struct Slot {
         PlaylistEntry entry;
         std::optional<QString> foldedKey;
-        std::uint64_t sequence;
     };
     using Slots = std::list<Slot>;
+    // The entries with one title, in the order they were added. Titles nearly never
+    // repeat, so the one entry is kept inline, without an allocation of its own.
+    using TitleSlots = QVarLengthArray<Slots::const_iterator, 1>;
 
 public:
     // Range-for walks the entries in insertion order.
@@ -72,6 +72,10 @@ public:
 
     qint32 Count() const { return static_cast<qint32>(m_slots.size()); }
 
+    // Sizes the indexes for this many entries in all, so that adding up to that many
+    // never rebuilds them: a rebuild hashes every key and title held once more.
+    void reserve(qsizetype entries);
+
     const_iterator begin() const { return const_iterator(m_slots.cbegin()); }
     const_iterator end() const { return const_iterator(m_slots.cend()); }
 
@@ -81,10 +85,10 @@ private:
     void erase(Slots::const_iterator slot);
 
     Slots m_slots;
-    std::unordered_map<QString, Slots::const_iterator, QStringHash> m_byKey;
-    // Per title, the entries with that title ordered by when they were added.
-    std::unordered_map<QString, std::map<std::uint64_t, Slots::const_iterator>, QStringHash> m_byTitle;
-    std::uint64_t m_nextSequence = 0;
+    // QHash rather than std::unordered_map: libstdc++ keeps no hash codes for a hasher
+    // it deems cheap, and then hashes whole titles again on every lookup's bucket walk.
+    QHash<QString, Slots::const_iterator> m_byKey;
+    QHash<QString, TitleSlots> m_byTitle;
 };
 
 } // namespace orvanta
