@@ -7,10 +7,9 @@ namespace orvanta {
 
 qint16 requireInteger16(QStringView value, const QLocale& locale)
 {
-    const QString text = value.toString();
-    const auto number = toInteger16(text, locale);
+    const auto number = toInteger16(value, locale);
     if (!number)
-        throw PlaylistReadError("not a 16-bit number: " + text.toStdString());
+        throw PlaylistReadError("not a 16-bit number: " + value.toString().toStdString());
     return *number;
 }
 
