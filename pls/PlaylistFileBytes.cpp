@@ -24,14 +24,21 @@ QByteArray readPlaylistBytes(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         throw PlaylistReadError("cannot open playlist file: " + path.toStdString());
 
-    // Read in chunks rather than trusting the size seen above: the file may have grown.
-    QByteArray bytes;
-    while (bytes.size() <= MaxPlaylistFileBytes) {
-        const QByteArray chunk = file.read(ReadChunkBytes);
-        if (chunk.isEmpty())
+    // Read in place into one buffer of the size seen above, one byte more so that the end
+    // of the file is met by a read that comes back short or empty. A file that has grown
+    // since gets further room a chunk at a time. A fresh buffer per chunk, copied onto
+    // the end of the last, made loading a large playlist cost more than splitting its lines.
+    QByteArray bytes(info.size() + 1, Qt::Uninitialized);
+    qsizetype filled = 0;
+    while (filled <= MaxPlaylistFileBytes) {
+        if (filled == bytes.size())
+            bytes.resize(filled + ReadChunkBytes);
+        const qint64 received = file.read(bytes.data() + filled, bytes.size() - filled);
+        if (received <= 0)
             break;
-        bytes += chunk;
+        filled += received;
     }
+    bytes.truncate(filled);
     if (file.error() != QFileDevice::NoError)
         throw PlaylistReadError("cannot read playlist file: " + path.toStdString());
     if (bytes.size() > MaxPlaylistFileBytes)
