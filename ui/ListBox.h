@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <stdexcept>
+#include <string>
 
 namespace orvanta {
 
@@ -27,6 +29,14 @@ public:
     virtual QString List(qint16 index) const = 0;
     // Appends an unselected item; throws ListFullError when the list is full.
     virtual void AddItem(const QString& text) = 0;
+    // Appends the texts in order, as AddItem one after another would, but in one step;
+    // throws ListFullError, adding none, when they do not all fit.
+    virtual void AddItems(const QStringList& texts)
+    {
+        throwUnlessRoomFor(texts.size());
+        for (const QString& text : texts)
+            AddItem(text);
+    }
     // Removes the item at index; removing the selected item leaves none selected.
     virtual void RemoveItem(qint16 index) = 0;
     // Selected(index) = False: unselects the item (no effect on an unselected one).
@@ -35,6 +45,13 @@ public:
     virtual void Refresh() = 0;
 
     bool isFull() const { return ListCount() >= MaxItems; }
+
+protected:
+    void throwUnlessRoomFor(qsizetype items) const
+    {
+        if (items > MaxItems - ListCount())
+            throw ListFullError("the list has no room for " + std::to_string(items) + " more items");
+    }
 };
 
 } // namespace orvanta

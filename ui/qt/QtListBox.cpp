@@ -45,6 +45,14 @@ void QtListBox::AddItem(const QString& text)
     m_widget.addItem(text);
 }
 
+void QtListBox::AddItems(const QStringList& texts)
+{
+    throwUnlessRoomFor(texts.size());
+    // One row insertion for all of them: the view and the selection model hear of it
+    // once, where item by item they would be told, and lay out, once per title.
+    m_widget.addItems(texts);
+}
+
 void QtListBox::RemoveItem(qint16 index)
 {
     checkIndex(index);

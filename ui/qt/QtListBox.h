@@ -18,6 +18,7 @@ public:
     qint16 ListIndex() const override;
     QString List(qint16 index) const override;
     void AddItem(const QString& text) override;
+    void AddItems(const QStringList& texts) override;
     void RemoveItem(qint16 index) override;
     void Unselect(qint16 index) override;
     void Refresh() override;
