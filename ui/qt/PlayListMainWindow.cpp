@@ -16,13 +16,20 @@
 
 namespace orvanta {
 
-PlayListMainWindow::PlayListMainWindow(QWidget* parent)
+PlayListMainWindow::PlayListMainWindow(QWidget* parent) : PlayListMainWindow(nullptr, parent) {}
+
+PlayListMainWindow::PlayListMainWindow(FileChooser& fileChooser, QWidget* parent)
+    : PlayListMainWindow(&fileChooser, parent)
+{
+}
+
+PlayListMainWindow::PlayListMainWindow(FileChooser* fileChooser, QWidget* parent)
     : QWidget(parent),
       m_controls(buildMainWindowControls(*this)),
       m_importList(*m_controls.lst_Import),
       m_outputList(*m_controls.lst_Output),
       m_fileChooser(*this),
-      m_commDL(m_fileChooser),
+      m_commDL(fileChooser ? *fileChooser : m_fileChooser),
       m_messageBox(*this),
       m_windowState(*this),
       m_parts{m_importList, m_outputList, m_commDL, m_messageBox, m_windowState, QLocale::system()}

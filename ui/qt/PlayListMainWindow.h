@@ -19,7 +19,11 @@ class PlayListMainWindow final : public QWidget {
     Q_OBJECT
 
 public:
+    // The file dialogs are Qt's own.
     explicit PlayListMainWindow(QWidget* parent = nullptr);
+    // The file dialogs are answered by `fileChooser`, which must outlive the window: the
+    // whole window, import and export included, runs without a user to pick files.
+    explicit PlayListMainWindow(FileChooser& fileChooser, QWidget* parent = nullptr);
 
     MainWindowParts& parts() { return m_parts; }
     const MainWindowControls& controls() const { return m_controls; }
@@ -29,6 +33,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Both public constructors end here; without a chooser the window uses Qt's dialogs.
+    PlayListMainWindow(FileChooser* fileChooser, QWidget* parent);
+
     MainWindowControls m_controls;
     QtListBox m_importList;
     QtListBox m_outputList;
