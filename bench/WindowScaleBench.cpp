@@ -1,0 +1,249 @@
+#include "ui/ListBox.h"
+#include "ui/Module1.h"
+#include "ui/qt/PlayListMainWindow.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <ctime>
+#include <utility>
+
+#include <malloc.h>
+#include <sys/resource.h>
+
+namespace orvanta {
+namespace {
+
+// Answers the open dialogs with the given playlists in turn, starting over after the
+// last, and every save dialog with the export's target: a user picking the same files
+// every time.
+class ScriptedFileChooser final : public FileChooser {
+public:
+    ScriptedFileChooser(QStringList openPaths, QString savePath)
+        : m_openPaths(std::move(openPaths)), m_savePath(std::move(savePath))
+    {
+    }
+    std::optional<QString> chooseFileToOpen(const FileDialogRequest&) override
+    {
+        const QString path = m_openPaths.at(m_nextOpen);
+        m_nextOpen = (m_nextOpen + 1) % m_openPaths.size();
+        return path;
+    }
+    std::optional<QString> chooseFileToSave(const FileDialogRequest&) override { return m_savePath; }
+
+private:
+    QStringList m_openPaths;
+    qsizetype m_nextOpen = 0;
+    QString m_savePath;
+};
+
+// Blocks numbered 1 with CR LF line ends, as the export writes them; the first station
+// is given the number `first`, so two playlists can hold different stations.
+QByteArray exportedPlaylist(int stations, int first = 1)
+{
+    QByteArray bytes = "[playlist]\r\n";
+    for (int n = first; n < first + stations; ++n) {
+        const QByteArray number = QByteArray::number(n);
+        bytes += "File1=http://stream-" + number + ".example.org:8000/live\r\nTitle1=Station " + number
+            + " - Jazz & Blues\r\nLength1=-1\r\n\r\n";
+    }
+    return bytes;
+}
+
+QStringList titlesOf(int stations)
+{
+    QStringList titles;
+    titles.reserve(stations);
+    for (int n = 1; n <= stations; ++n)
+        titles.append(QStringLiteral("Station %1 - Jazz & Blues").arg(n));
+    return titles;
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// What the event loop does after a click. An item view lays its rows out from a zero
+// timer and that layout posts the repaint, which only the second pass paints; the third
+// is a margin.
+void settle()
+{
+    for (int pass = 0; pass < 3; ++pass)
+        QCoreApplication::processEvents();
+}
+
+// CPU time of this thread: the work itself, less sensitive than the wall clock to the
+// other programs sharing the machine. Everything the window does runs on this thread.
+double threadCpuSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// One step: the click, or the floor's addItems, and the event loop after it.
+template <typename Action>
+double cpuSecondsOf(Action&& action)
+{
+    const double start = threadCpuSeconds();
+    action();
+    settle();
+    return threadCpuSeconds() - start;
+}
+
+// The floor: a QListWidget alone, shown at the size of lst_Import, taking the same titles
+// in one addItems. Nothing can show N titles for less.
+class FloorList {
+public:
+    explicit FloorList(QSize size)
+    {
+        m_list.setUniformItemSizes(true);
+        m_list.resize(size);
+        m_list.show();
+        settle();
+    }
+    double cpuSecondsToHold(const QStringList& titles)
+    {
+        return cpuSecondsOf([&] { m_list.addItems(titles); });
+    }
+
+private:
+    QListWidget m_list;
+};
+
+enum Step { Import, AddAll, RemoveAll, AddAllAgain, Export, Floor, StepCount };
+
+// The road of a typical use on the real window, shown offscreen, for N stations: import
+// a playlist, ">>", "<<", ">>" again, export. Each step's counter is its CPU time per
+// station in seconds (printed with a prefix: u for micro, n for nano); import/floor
+// relates the import to the floor of showing the same titles.
+void BM_WindowRoad(benchmark::State& state)
+{
+    const auto stations = static_cast<int>(state.range(0));
+    QTemporaryDir folder;
+    const QString playlistPath = folder.filePath(QStringLiteral("Stations.pls"));
+    const QString exportPath = folder.filePath(QStringLiteral("MyPlaylist.pls"));
+    const QByteArray playlist = exportedPlaylist(stations);
+    if (!writeFile(playlistPath, playlist)) {
+        state.SkipWithError("cannot write the playlist");
+        return;
+    }
+    const QStringList titles = titlesOf(stations);
+    ScriptedFileChooser chooser({playlistPath}, exportPath);
+    std::array<double, StepCount> seconds{};
+    bool roadHeld = true;
+
+    for (auto _ : state) {
+        Module1::reset();
+        // Every iteration starts the way a new program does. Without this, the blocks the
+        // last iteration freed (some 10^5) would be sorted out by glibc at the first large
+        // allocation, inside the import, or be reused warm by whichever step came first.
+        malloc_trim(0);
+        PlayListMainWindow window(chooser);
+        window.show();
+        settle();
+        const MainWindowControls& controls = window.controls();
+        ListBox& lst_Import = window.parts().lst_Import;
+        ListBox& lst_Output = window.parts().lst_Output;
+        const auto holds = [&](int inImport, int inOutput) {
+            return lst_Import.ListCount() == inImport && lst_Output.ListCount() == inOutput;
+        };
+        // Measured beside the import, and kept until the iteration ends, so that neither
+        // takes over memory the other has just let go.
+        FloorList floor(controls.lst_Import->size());
+        seconds[Floor] += floor.cpuSecondsToHold(titles);
+
+        seconds[Import] += cpuSecondsOf([&] { controls.btn_Import->click(); });
+        roadHeld = roadHeld && holds(stations, 0);
+        seconds[AddAll] += cpuSecondsOf([&] { controls.btn_AllAdd->click(); });
+        roadHeld = roadHeld && holds(0, stations);
+        seconds[RemoveAll] += cpuSecondsOf([&] { controls.btn_AllRem->click(); });
+        roadHeld = roadHeld && holds(stations, 0);
+        seconds[AddAllAgain] += cpuSecondsOf([&] { controls.btn_AllAdd->click(); });
+        roadHeld = roadHeld && holds(0, stations);
+        seconds[Export] += cpuSecondsOf([&] { controls.btn_Export->click(); });
+        // The stations went round in their order, so the export gives the playlist back.
+        roadHeld = roadHeld && readFile(exportPath) == playlist;
+    }
+    Module1::reset();
+
+    if (!roadHeld)
+        state.SkipWithError("a step did not leave the lists or the file as expected");
+    const double runs = static_cast<double>(state.iterations());
+    const auto perStation = [&](Step step) { return benchmark::Counter(seconds[step] / runs / stations); };
+    state.counters["import"] = perStation(Import);
+    state.counters["add_all"] = perStation(AddAll);
+    state.counters["rem_all"] = perStation(RemoveAll);
+    state.counters["add_again"] = perStation(AddAllAgain);
+    state.counters["export"] = perStation(Export);
+    state.counters["floor"] = perStation(Floor);
+    state.counters["import/floor"] = benchmark::Counter(seconds[Import] / seconds[Floor]);
+}
+
+// Both lists full: a first playlist of 32,767 stations moved to lst_Output, a second of
+// 32,767 other stations in lst_Import: 65,534 stations held. Its peak_rss counter is the
+// peak of the whole process so far, so run it alone (or under /usr/bin/time -v) for the
+// figure that belongs to it.
+void BM_BothListsFull(benchmark::State& state)
+{
+    constexpr int full = ListBox::MaxItems;
+    QTemporaryDir folder;
+    const QString firstPath = folder.filePath(QStringLiteral("First.pls"));
+    const QString secondPath = folder.filePath(QStringLiteral("Second.pls"));
+    if (!writeFile(firstPath, exportedPlaylist(full)) || !writeFile(secondPath, exportedPlaylist(full, full + 1))) {
+        state.SkipWithError("cannot write the playlists");
+        return;
+    }
+    ScriptedFileChooser chooser({firstPath, secondPath}, QString());
+    bool bothFull = true;
+
+    for (auto _ : state) {
+        Module1::reset();
+        PlayListMainWindow window(chooser);
+        window.show();
+        settle();
+        const MainWindowControls& controls = window.controls();
+        controls.btn_Import->click();
+        settle();
+        controls.btn_AllAdd->click();
+        settle();
+        controls.btn_Import->click();
+        settle();
+        bothFull = bothFull && window.parts().lst_Import.ListCount() == full
+            && window.parts().lst_Output.ListCount() == full;
+    }
+    Module1::reset();
+    if (!bothFull)
+        state.SkipWithError("the lists are not both full");
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    // ru_maxrss is in KiB.
+    state.counters["peak_rss"] =
+        benchmark::Counter(static_cast<double>(usage.ru_maxrss) * 1024, benchmark::Counter::kDefaults,
+                           benchmark::Counter::kIs1024);
+}
+
+constexpr int SmallList = 1000;
+constexpr int MediumList = 8000;
+constexpr int FullList = ListBox::MaxItems;
+
+BENCHMARK(BM_WindowRoad)->Arg(SmallList)->Arg(MediumList)->Arg(FullList)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BothListsFull)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace orvanta
