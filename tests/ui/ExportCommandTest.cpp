@@ -1,227 +1,123 @@
-#include "ExportHarness.h"
+// The export against real files in a scratch folder: the cancel and the failures that must
+// leave the disk as it was, and the exact bytes of a playlist that an import brought in.
+#include "HeadlessProgram.h"
 
 #include "ui/ExportCommand.h"
+#include "ui/ImportCommand.h"
+#include "ui/ListCommands.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <sys/resource.h>
 
 #include <cerrno>
 #include <csignal>
-#include <cstring>
 
 using namespace orvanta;
-using orvanta::exporttest::ExportTest;
+using namespace orvanta::testing;
 
-namespace {
-
-const QString FailureHeadline = QStringLiteral("The playlist could not be saved.\n");
-
-QString systemReason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-// Caps the size of files this process writes, so that a write fails as it would on a
-// full disk; permission bits cannot do that for root. The signal the cap would raise
-// is ignored, so the write reports the error instead of ending the process.
-class FileSizeCap {
-public:
-    explicit FileSizeCap(rlim_t bytes)
-    {
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit capped = m_old;
-        capped.rlim_cur = bytes;
-        m_active = setrlimit(RLIMIT_FSIZE, &capped) == 0;
-    }
-    ~FileSizeCap()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    FileSizeCap(const FileSizeCap&) = delete;
-    FileSizeCap& operator=(const FileSizeCap&) = delete;
-
-    bool active() const { return m_active; }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-    bool m_active = false;
-};
-
-} // namespace
-
-class ExportCommandTest : public ExportTest {
+// The folder is also the working directory, so that a write to the dialog's bare default
+// name lands where the tests look.
+class ExportCommandTest : public HeadlessProgramTest {
 protected:
-    // The reason part of the one failure message shown for path, after checking its frame.
-    QString shownReason(const QString& path) const
+    void SetUp() override { HeadlessProgramTest::SetUp(), QDir::setCurrent(folder.path()); }
+    void TearDown() override { QDir::setCurrent(home), HeadlessProgramTest::TearDown(); }
+
+    QString at(const QString& name) const { return folder.filePath(name); }
+    QStringList entries() const { return QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot); }
+    static QByteArray read(const QString& path)
     {
-        if (messages.shown.size() != 1) {
-            ADD_FAILURE() << "expected one message, got " << messages.shown.size();
-            return {};
-        }
-        const exporttest::ShownMessage& message = messages.shown.front();
-        EXPECT_EQ(message.title, "Orvanta Playlist Builder");
-        const QString lead = FailureHeadline + path + QStringLiteral(": ");
-        EXPECT_TRUE(message.prompt.startsWith(lead)) << message.prompt.toStdString();
-        const QString reason = message.prompt.mid(lead.size());
-        EXPECT_FALSE(reason.trimmed().isEmpty()) << "no reason given";
-        EXPECT_FALSE(reason.contains(QLatin1Char('\n'))) << "the reason is one line";
-        return reason;
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : "<absent>";
+    }
+    static void write(const QString& path, const QByteArray& bytes)
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     }
 
-    void expectListsUntouched(const QStringList& output, int entries) const
+    // A cap on the size of files this process writes makes a write fail part way, as on a
+    // full disk (permission bits do not stop root); with SIGXFSZ ignored the write reports it.
+    void exportTo(const QString& path, const QStringList& output, rlim_t sizeCap = RLIM_INFINITY)
     {
-        EXPECT_EQ(lst_Output.items(), output);
-        EXPECT_TRUE(lst_Import.items().isEmpty());
-        EXPECT_EQ(Module1::Playlists().Count(), entries);
+        program.chooser.answers = {path};
+        program.lst_Output = MemoryListBox();
+        for (const QString& title : output)
+            program.lst_Output.AddItem(title);
+        rlimit old{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        const rlimit capped{std::min(sizeCap, old.rlim_cur), old.rlim_max};
+        std::signal(SIGXFSZ, SIG_IGN);
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &capped), 0);
+        btn_Export_Click(program.parts);
+        setrlimit(RLIMIT_FSIZE, &old);
     }
+
+    const QString home = QDir::currentPath();
+    QTemporaryDir folder;
+    HeadlessProgram program;
 };
 
-TEST_F(ExportCommandTest, WritesEachOutputTitleAsTheFirstEntryWithThatTitle)
+// An old file stays whole, an absent path absent, no temporary file is left; a failure
+// names the path and the reason.
+TEST_F(ExportCommandTest, ACancelOrAFailureLeavesTheDiskAsItWas)
 {
-    addOutputStation("http://g:8000", "Gamma", 128);
-    addOutputStation("http://a:8000", "Alpha", -1);
-    addOutputStation("http://b:8000", "Beta", 0);
-    lst_Output.AddItem("Alpha");
-    // Added later under the same title, and an entry of no output title: neither is written.
-    Module1::Playlists().Add(1, "http://shadow:8000", "Alpha", 5, "http://shadow:8000");
-    Module1::Playlists().Add(1, "http://other:8000", "Other", 9, "http://other:8000");
-    const QString path = pathIn("out.pls");
-    chooser.answers = {path};
-
-    btn_Export_Click(parts);
-
-    EXPECT_EQ(contentsOf(path), QByteArray("[playlist]\r\n"
-                                           "File1=http://g:8000\r\nTitle1=Gamma\r\nLength1=128\r\n\r\n"
-                                           "File1=http://a:8000\r\nTitle1=Alpha\r\nLength1=-1\r\n\r\n"
-                                           "File1=http://b:8000\r\nTitle1=Beta\r\nLength1=0\r\n\r\n"
-                                           "File1=http://a:8000\r\nTitle1=Alpha\r\nLength1=-1\r\n\r\n"));
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(folderEntries(), QStringList({"out.pls"}));
-    expectListsUntouched({"Gamma", "Alpha", "Beta", "Alpha"}, 5);
+    Module1::Playlists().Add(1, "http://a:8000", "Alpha", -1, "http://a:8000");
+    write(at("MyPlaylist.pls"), "older");
+    const struct { QString name; QStringList output; rlim_t sizeCap; QString reason; } rows[] = {
+        {ScriptedChooser::cancel(), {"Alpha"}, RLIM_INFINITY, {}},
+        {"missing/new.pls", {"Alpha"}, RLIM_INFINITY, qt_error_string(ENOENT)},
+        {"MyPlaylist.pls", {"Alpha"}, 20, qt_error_string(EFBIG)}, // room for the header alone
+        {"new.pls", {"Alpha", "Ghost"}, RLIM_INFINITY, "No station entry has the title \"Ghost\"."},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name.toStdString());
+        program.messages.shown.clear();
+        const QString path = row.name.isNull() ? row.name : at(row.name);
+        exportTo(path, row.output, row.sizeCap);
+        QStringList shown;
+        for (const ShownMessage& message : program.messages.shown)
+            shown << message.title + u'|' + message.prompt;
+        EXPECT_EQ(shown, row.reason.isNull() ? QStringList() : QStringList{AppTitle + "|The playlist could not be saved.\n" + path + ": " + row.reason});
+        EXPECT_EQ(read(at("MyPlaylist.pls")), "older");
+        EXPECT_EQ(entries(), QStringList{"MyPlaylist.pls"});
+    }
 }
 
-TEST_F(ExportCommandTest, AnExistingLongerFileIsReplacedWhole)
+// The export after an import: the import's filter in the save dialog, the titles decoded
+// from a Windows-1252 file going out as UTF-8, and a fresh program reading the same back.
+TEST_F(ExportCommandTest, AnImportedPlaylistGoesOutInExactBytesAndReadsBackUnchanged)
 {
-    const QString path = pathIn("MyPlaylist.pls");
-    writeFile(path, QByteArray(4096, 'x'));
-    chooser.answers = {path};
+    write(at("MyPlaylist.pls"), QByteArray(4096, 'x'));
+    exportTo(at("MyPlaylist.pls"), {});
+    EXPECT_EQ(read(at("MyPlaylist.pls")), "[playlist]\r\n");
+    // "Café € – Zürich" in Windows-1252.
+    write(at("legacy.pls"), "[Playlist]\r\nNumberOfEntries=3\r\nFile1=http://c.example:8000\r\n"
+                            "Title1=Caf\xE9 \x80 \x96 Z\xFCrich\r\nLength1=-1\r\nFile2=http://b.example:80\r\n"
+                            "Title2= B = b \r\nLength2=0\r\nFile3=http://a.example/\r\nTitle3=A\r\nLength3=240\r\nVersion=2\r\n");
+    program.chooser.answers = {at("legacy.pls")};
+    btn_Import_Click(program.parts);
+    btn_AllAdd_Click(program.parts);
+    exportTo(at("out.pls"), program.lst_Output.items());
+    EXPECT_EQ(read(at("out.pls")), QByteArray("[playlist]\r\nFile1=http://c.example:8000\r\n"
+                                              "Title1=Caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x93 Z\xC3\xBCrich\r\nLength1=-1\r\n\r\n"
+                                              "File1=http://b.example:80\r\nTitle1= B = b \r\nLength1=0\r\n\r\n"
+                                              "File1=http://a.example/\r\nTitle1=A\r\nLength1=240\r\n\r\n"));
+    EXPECT_TRUE(program.messages.shown.empty());
 
-    btn_Export_Click(parts);
-
-    EXPECT_EQ(contentsOf(path), QByteArray("[playlist]\r\n"));
-    EXPECT_EQ(folderEntries(), QStringList({"MyPlaylist.pls"}));
-    EXPECT_TRUE(messages.shown.empty());
-}
-
-// The filter that an import leaves is checked together with the import.
-TEST_F(ExportCommandTest, EveryRunOffersTheSameSettings)
-{
-    addOutputStation("http://a:8000", "Alpha", -1);
-    chooser.answers = {pathIn("first.pls"), pathIn("second.pls")};
-
-    btn_Export_Click(parts);
-    btn_Export_Click(parts);
-
-    ASSERT_EQ(chooser.saved.size(), 2u);
-    EXPECT_TRUE(chooser.opened.empty());
-    for (const FileDialogRequest& request : chooser.saved) {
-        EXPECT_EQ(request.title, "Please save your Playlist");
+    // Exported again from a fresh program, the same bytes: the same stations in the same order.
+    Module1::reset();
+    HeadlessProgram fresh;
+    fresh.chooser.answers = {at("out.pls"), at("again.pls")};
+    btn_Import_Click(fresh.parts);
+    btn_AllAdd_Click(fresh.parts);
+    btn_Export_Click(fresh.parts);
+    EXPECT_EQ(read(at("again.pls")), read(at("out.pls")));
+    ASSERT_EQ(program.chooser.saved.size(), 2u);
+    EXPECT_TRUE(program.chooser.saved[0].filters.isEmpty());
+    EXPECT_EQ(program.chooser.saved[1].filters, QList<FileTypeFilter>({{"(Shoutcast Playlist) *.pls", "*.pls"}}));
+    for (const FileDialogRequest& request : program.chooser.saved)
         EXPECT_EQ(request.fileName, "MyPlaylist.pls");
-        EXPECT_EQ(request.defaultExtension, ".pls");
-        EXPECT_TRUE(request.filters.isEmpty());
-    }
-    EXPECT_TRUE(CommDL.CancelError);
-    EXPECT_EQ(folderEntries(), QStringList({"first.pls", "second.pls"}));
-}
-
-TEST_F(ExportCommandTest, CancelCreatesAndChangesNothingAndSaysNothing)
-{
-    addOutputStation("http://a:8000", "Alpha", -1);
-    const QString offered = pathIn("MyPlaylist.pls");
-    writeFile(offered, "an older playlist");
-    chooser.answers = {exporttest::ScriptedChooser::cancel()};
-
-    btn_Export_Click(parts);
-
-    EXPECT_EQ(chooser.saved.size(), 1u);
-    EXPECT_EQ(contentsOf(offered), "an older playlist");
-    EXPECT_EQ(folderEntries(), QStringList({"MyPlaylist.pls"}));
-    EXPECT_TRUE(messages.shown.empty());
-    expectListsUntouched({"Alpha"}, 1);
-}
-
-TEST_F(ExportCommandTest, APathThatCannotBeWrittenIsReportedAndNothingAppears)
-{
-    addOutputStation("http://a:8000", "Alpha", -1);
-    ASSERT_TRUE(QDir(folder.path()).mkdir("taken"));
-    writeFile(pathIn("taken/inside.pls"), "kept");
-    // A folder that does not exist, and a path that names a folder.
-    const QString inMissingFolder = pathIn("missing/out.pls");
-    const QString aFolder = pathIn("taken");
-
-    for (const QString& path : {inMissingFolder, aFolder}) {
-        SCOPED_TRACE(path.toStdString());
-        messages.shown.clear();
-        chooser.answers = {path};
-
-        btn_Export_Click(parts);
-
-        const QString reason = shownReason(path);
-        if (path == inMissingFolder) {
-            EXPECT_EQ(reason, systemReason(ENOENT));
-        }
-        EXPECT_EQ(folderEntries(), QStringList({"taken"}));
-        EXPECT_EQ(QDir(aFolder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                  QStringList({"inside.pls"}));
-        EXPECT_EQ(contentsOf(pathIn("taken/inside.pls")), "kept");
-        expectListsUntouched({"Alpha"}, 1);
-    }
-}
-
-TEST_F(ExportCommandTest, AWriteThatFailsPartWayLeavesTheOldFileWholeAndNoTemporaryFile)
-{
-    for (int i = 0; i < 40; ++i)
-        addOutputStation(QStringLiteral("http://station%1.example:8000").arg(i), QStringLiteral("Station %1").arg(i), -1);
-    const QString path = pathIn("MyPlaylist.pls");
-    const QByteArray old = "[playlist]\r\nFile1=http://old:1\r\nTitle1=Old\r\nLength1=-1\r\n\r\n";
-    writeFile(path, old);
-    chooser.answers = {path};
-
-    {
-        // The new playlist is some 2 KB; a 256-byte cap lets its writing start and then fail.
-        FileSizeCap cap(256);
-        ASSERT_TRUE(cap.active());
-        btn_Export_Click(parts);
-    }
-
-    EXPECT_EQ(shownReason(path), systemReason(EFBIG));
-    EXPECT_EQ(contentsOf(path), old);
-    EXPECT_EQ(folderEntries(), QStringList({"MyPlaylist.pls"}));
-    EXPECT_EQ(lst_Output.ListCount(), 40);
-}
-
-TEST_F(ExportCommandTest, ATitleWithoutEntryWritesNothingAndNamesTheTitle)
-{
-    addOutputStation("http://a:8000", "Alpha", -1);
-    lst_Output.AddItem("Ghost");
-    addOutputStation("http://b:8000", "Beta", 0);
-    const QString existing = pathIn("MyPlaylist.pls");
-    writeFile(existing, "an older playlist");
-    const QString fresh = pathIn("fresh.pls");
-
-    for (const QString& path : {existing, fresh}) {
-        SCOPED_TRACE(path.toStdString());
-        messages.shown.clear();
-        chooser.answers = {path};
-
-        btn_Export_Click(parts);
-
-        EXPECT_EQ(shownReason(path), "No station entry has the title \"Ghost\".");
-        EXPECT_EQ(contentsOf(existing), "an older playlist");
-        EXPECT_FALSE(QFile::exists(fresh));
-        EXPECT_EQ(folderEntries(), QStringList({"MyPlaylist.pls"}));
-        expectListsUntouched({"Alpha", "Ghost", "Beta"}, 2);
-    }
 }
