@@ -1,0 +1,138 @@
+#include "pls/IntegerConversion.h"
+#include "pls/PlaylistFileBytes.h"
+#include "pls/PlaylistLines.h"
+#include "pls/PlaylistReadError.h"
+#include "pls/PlaylistReader.h"
+#include "pls/PlaylistTextDecoding.h"
+#include "pls/ScanModeReader.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <tuple>
+
+using namespace orvanta;
+
+namespace {
+
+// The committed stations as "NumEntries|File|Title|Length", joined by "; ", then "failed" if the reading threw.
+std::string readStations(const QString& text, CommitResult answer = CommitResult::KeepReading)
+{
+    QStringList read;
+    try {
+        readPlaylistText(text, QLocale::c(), [&](const PlaylistStation& s) {
+            read.append(QString("%1|%2|%3|%4").arg(s.NumEntries).arg(s.File, s.Title).arg(s.Length));
+            return answer;
+        });
+    } catch (const PlaylistReadError&) {
+        read.append("failed");
+    }
+    return read.join("; ").toStdString();
+}
+
+} // namespace
+
+TEST(IntegerConversionTest, RoundsHalfToEvenWithin16BitsAsTheLocaleReads)
+{
+    const QLocale c = QLocale::c();
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const std::optional<qint16> none;
+    const std::tuple<QLocale, const char*, std::optional<qint16>> cases[] = {
+        {c, "2.5", 2}, {c, "3.5", 4}, {c, "-0.5", 0}, {c, "-1.5", -2}, {c, "2.51", 3}, {c, "-32768.5", -32768},
+        {c, "32767", 32767}, {c, "32767.5", none}, {c, "-32769", none}, {c, "1e9", none}, {c, " 42 ", 42},
+        {c, "\t-7", -7}, {c, "+7", 7}, {c, "", none}, {c, "=5", none}, {c, "abc", none}, {c, "12a", none},
+        {c, "inf", none}, {c, "nan", none}, {c, "2,5", none}, {german, "2,5", 2}, {german, "2.5", none}};
+    for (const auto& [locale, text, expected] : cases)
+        EXPECT_EQ(toInteger16(text, locale), expected) << '[' << text << "] " << locale.name().toStdString();
+}
+
+TEST(PlaylistTextDecodingTest, Utf8WhenAllOfItIsValidElseWindows1252KeepingEveryByte)
+{
+    const std::pair<QByteArray, QString> cases[] = {
+        {"Caf\xC3\xA9", QString::fromUtf8(u8"Café")},
+        {"\xEF\xBB\xBF[playlist]", QStringLiteral(u"\uFEFF[playlist]")},
+        // One invalid byte makes the whole file Windows-1252, its valid UTF-8 pairs included.
+        {"\xC3\xA9 Caf\xE9 \x80", QString::fromUtf8(u8"Ã© Café €")},
+        {"ok\xC3", QString::fromUtf8(u8"okÃ")},
+        // The bytes Windows-1252 leaves undefined become the C1 controls of the same code.
+        {"\x81\x8D\x8F\x90\x9D", QStringLiteral(u"\u0081\u008D\u008F\u0090\u009D")}};
+    for (const auto& [bytes, expected] : cases)
+        EXPECT_EQ(decodePlaylistText(bytes).toStdString(), expected.toStdString()) << bytes.toHex().toStdString();
+}
+
+TEST(PlaylistLinesTest, LinesEndAtCrOrCrLfButNotAtLfAlone)
+{
+    const std::pair<QString, QStringList> cases[] = {
+        {"", {}}, {"a\r\nb", {"a", "b"}}, {"a\r\nb\r\n", {"a", "b"}}, {"a\rb\r", {"a", "b"}},
+        {"a\nb\r\nc\n", {"a\nb", "c\n"}}, {"a\n\rb", {"a\n", "b"}}, {"\r\r\n\r\nx", {"", "", "", "x"}}};
+    for (const auto& [text, expected] : cases) {
+        PlaylistLines lines(text);
+        QStringList read;
+        while (!lines.atEnd())
+            read.append(lines.readLine().toString());
+        EXPECT_EQ(read, expected) << QString(text).replace('\r', "CR").replace('\n', "LF").toStdString() << " gave "
+                                  << read.join('|').replace('\r', "CR").replace('\n', "LF").toStdString();
+        EXPECT_THROW(lines.readLine(), PlaylistReadError);
+    }
+}
+
+TEST(PlaylistReaderTest, ReadsStationsOrFails)
+{
+    const QString scanStation = "File1=a\nTitle1=A\nLength1=5\n";
+    const std::tuple<const char*, QString, const char*> cases[] = {
+        // Line mode: values at fixed positions that fit one-digit numbers.
+        {"numbered past nine", "[playlist]\rFile9=a\rTitle9=A\rLength9=9\rFile10=b\rLength10=10", "1|a|A|9; failed"},
+        {"header in any case, CR only", "[PlayList]\rNumberOfEntries=1\rFile1=x\rTitle1=X\rLength1=1", "1|x|X|1"},
+        {"no trimming, carry-over", "[playlist]\rFileX= a \rTitles= b \rLengthy= 3 \rLength2=2",
+         "1| a | b |3; 1| a | b |2"},
+        {"empty values", "[playlist]\rFile1=\rTitle1=\rLength1=0", "1|||0"},
+        {"lower-case keys", "[playlist]\r\nfile1=a\r\ntitle1=A\r\nlength1=1\r\n", ""},
+        {"LF-only lines after the header", "[playlist]\r\nFile1=a\nTitle1=A\nLength1=1\n", ""},
+        {"address line too short", "[playlist]\rFile1", "failed"},
+        {"title line too short", "[playlist]\rTitle1", "failed"},
+        {"length line too short", "[playlist]\rLength1", "failed"},
+        // Scan mode: any other first line, split at LF.
+        {"entry count's last digit", "[playlist]\nnumberofentries=12\nFile1=h\nTitle1=A\nLength1=-1\n", "2|h|A|-1"},
+        {"text after the last LF", "File1=a\nTitle1=A\nLength1=3\nLength1=4", "0|a|A|3"},
+        {"keys exact", "NumberOfEntries=1\nFile1=a\nTitle1=A\nLength1=3\n", ""},
+        {"pending text completes a key", "File\n1=a\nTitle1=A\nLength1=3\n", "0|a|A|3"},
+        {"first line only", "File1=a\nTitle1=A\r\nLength1=3\n", ""},
+        {"byte-order mark", QStringLiteral(u"\uFEFF[playlist]\r\nFile1=a\r\nTitle1=A\r\nLength1=3"), ""},
+        {"entry count no number", "numberofentries=x\nFile1=a\nTitle1=A\nLength1=3\n", "failed"},
+        {"longest scanned line", scanStation.leftJustified(MaxScanModeLength), "0|a|A|5"},
+        {"line too long to scan", scanStation.leftJustified(MaxScanModeLength + 1), "failed"}};
+    for (const auto& [name, text, read] : cases)
+        EXPECT_EQ(readStations(text), read) << name;
+}
+
+TEST(PlaylistReaderTest, CommitCanEndTheReadingQuietlyInEitherMode)
+{
+    const std::pair<const char*, const char*> cases[] = {{"[playlist]\rLength1=1\rLength1=x", "1|||1"},
+                                                         {"Length1=1\nLength1=x\n", "0|||1"}};
+    for (const auto& [text, read] : cases)
+        EXPECT_EQ(readStations(text, CommitResult::StopReading), read) << text;
+}
+
+TEST(PlaylistFileBytesTest, ReadsUpToTheBoundFromRegularFilesOnly)
+{
+    QTemporaryDir folder;
+    const auto sparseFile = [&](const QString& name, qint64 size) {
+        QFile file(folder.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write("[playlist]") == 10 && file.resize(size));
+        return file.fileName();
+    };
+    const QByteArray whole = readPlaylistBytes(sparseFile("bound.pls", MaxPlaylistFileBytes));
+    EXPECT_EQ(whole.size(), MaxPlaylistFileBytes);
+    EXPECT_TRUE(whole.startsWith("[playlist]"));
+
+    const QString fifo = folder.filePath("fifo.pls");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    // A sparse terabyte: reading it whole would exhaust memory.
+    for (const QString& path : {sparseFile("over.pls", MaxPlaylistFileBytes + 1), sparseFile("tera.pls", 1LL << 40),
+                                folder.path(), fifo, QString("/dev/zero"), folder.filePath("missing.pls")})
+        EXPECT_THROW(readPlaylistBytes(path), PlaylistReadError) << path.toStdString();
+}
