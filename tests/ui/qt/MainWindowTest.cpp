@@ -1,18 +1,20 @@
 // The main window and its edit dialog as the user meets them: fixed layouts, and focus,
-// the list buttons and editing driven by real mouse clicks and key presses.
+// the list buttons, export and editing driven by real mouse clicks and key presses.
 #include "ModalAnswer.h"
 #include "QStringPrinting.h"
 #include "ui/Module1.h"
 #include "ui/qt/PlayListMainWindow.h"
 
 #include <QAccessible>
-#include <QButtonGroup>
 #include <QCloseEvent>
+#include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 #include <gtest/gtest.h>
@@ -71,12 +73,35 @@ protected:
 
     static QString focusName() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : ""; }
 
+    static QStringList tabThrough(int count)
+    {
+        QStringList visited;
+        for (; count > 0; --count, visited << focusName())
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        return visited;
+    }
+
+    // frm_Edit, opened by a double-click on the first import item.
+    void openEdit()
+    {
+        click(controls.lst_Import, 0);
+        QTest::mouseDClick(controls.lst_Import->viewport(), Qt::LeftButton, {},
+                           controls.lst_Import->visualItemRect(controls.lst_Import->item(0)).center());
+        // A window counts as active while its parent is, so wait for the dialog itself.
+        ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == dialog; }));
+        ASSERT_FALSE(window.isEnabled());
+    }
+
+    QWidget* control(const char* name) const { return dialog->findChild<QWidget*>(name); }
+
     PlayListMainWindow window;
     MainWindowParts& parts = window.parts();
     const MainWindowControls& controls = window.controls();
+    QDialog* dialog = window.findChild<QDialog*>("frm_Edit");
+    QLineEdit* title = dialog->findChild<QLineEdit*>("txt_Title");
 };
 
-TEST_F(MainWindow, EveryControlSitsInItsContainerWithItsCaptionTooltipAndAccessibleName)
+TEST_F(MainWindow, BothWindowsHaveFixedLayoutsAndTheMainOneStaysOpenWhileDisabled)
 {
     expectLayout(window, {
         {"Frame1", "PlayList_Main", {0, 0, 233, 257}, "Import Playlist", "", "Import Playlist"},
@@ -98,13 +123,20 @@ TEST_F(MainWindow, EveryControlSitsInItsContainerWithItsCaptionTooltipAndAccessi
     });
     for (const char* line : {"Line1", "Line2"})
         EXPECT_EQ(window.findChild<QFrame*>(line)->frameShape(), QFrame::HLine);
-}
-
-TEST_F(MainWindow, HasAFixedSizeUnusableVersionOptionsAndStaysOpenWhileDisabled)
-{
-    EXPECT_EQ(window.windowTitle(), "Orvanta Playlist Builder");
-    EXPECT_EQ(window.minimumSize(), QSize(505, 259));
-    EXPECT_EQ(window.maximumSize(), QSize(505, 259));
+    expectLayout(*dialog, {
+        {"Frame1", "frm_Edit", {0, 0, 313, 113}, "", "", ""},
+        {"Label1", "Frame1", {8, 16, 73, 17}, "Title", "", "Title"},
+        {"Label2", "Frame1", {8, 48, 73, 17}, "URL", "", "URL"},
+        {"Label3", "Frame1", {8, 80, 73, 17}, "Length", "", "Length"},
+        {"txt_Title", "Frame1", {88, 16, 217, 19}, "", "The name of the audio stream.", ""},
+        {"txt_URL", "Frame1", {88, 48, 217, 19}, "", "The location and port of the audio stream.", ""},
+        {"txt_Lngth", "Frame1", {88, 80, 217, 19}, "", "This is best left at the default value.", ""},
+        {"btn_OK", "frm_Edit", {88, 120, 57, 25}, "OK", "", "OK"},
+        {"btn_Cancel", "frm_Edit", {168, 120, 57, 25}, "Cancel", "", "Cancel"},
+    });
+    EXPECT_EQ(window.windowTitle() + '|' + dialog->windowTitle(), "Orvanta Playlist Builder|Edit");
+    for (const auto& [widget, size] : {std::pair<QWidget*, QSize>{&window, {505, 259}}, {dialog, {313, 151}}})
+        EXPECT_TRUE(widget->minimumSize() == size && widget->maximumSize() == size) << widget->objectName().toStdString();
     ASSERT_TRUE(controls.opt_V1->group() && controls.opt_V1->group() == controls.opt_V2->group());
     for (const QRadioButton* option : {controls.opt_V1, controls.opt_V2})
         EXPECT_TRUE(!option->isEnabled() && !option->isChecked()) << option->objectName().toStdString();
@@ -118,42 +150,38 @@ TEST_F(MainWindow, HasAFixedSizeUnusableVersionOptionsAndStaysOpenWhileDisabled)
     }
 }
 
-TEST_F(MainWindow, FocusStartsOnExportFollowsTheTabOrderAndClearsTheOtherListsSelection)
+TEST_F(MainWindow, FocusSelectionListButtonsAndExportFollowRealClicksAndKeys)
 {
     EXPECT_EQ(focusName(), "btn_Export");
     EXPECT_EQ(Module1::ListFocus(), Module1::NoListFocus);
-    QStringList visited;
-    for (int i = 0; i < 9; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited << focusName();
-    }
-    EXPECT_EQ(visited, QStringList({"btn_Import", "lst_Import", "lst_Output", "btn_Add", "btn_Rem", "btn_AllAdd",
-                                    "btn_AllRem", "btn_DelI", "btn_Export"}));
+    EXPECT_EQ(tabThrough(9), QStringList({"btn_Import", "lst_Import", "lst_Output", "btn_Add", "btn_Rem",
+                                          "btn_AllAdd", "btn_AllRem", "btn_DelI", "btn_Export"}));
     click(controls.lst_Import, 2);
     click(controls.lst_Import, 0, Qt::ControlModifier);
     click(controls.lst_Import, 1, Qt::ShiftModifier);
     EXPECT_EQ(shown(), "A[B]C|XY|") << "one item selected at most";
-    EXPECT_EQ(Module1::ListFocus(), Module1::ImportListFocus);
     click(controls.lst_Output, 1);
-    EXPECT_EQ(Module1::ListFocus(), Module1::OutputListFocus);
-    EXPECT_EQ(shown(), "ABC|X[Y]|");
-
-    // Pressed and let go off the button: the press takes the focus, no click follows.
-    QTest::mousePress(controls.btn_DelI, Qt::LeftButton);
-    QTest::mouseRelease(controls.btn_DelI, Qt::LeftButton, {}, QPoint(-10, -10));
-    EXPECT_EQ(focusName(), "btn_DelI");
-    EXPECT_EQ(Module1::ListFocus(), Module1::OutputListFocus);
-    EXPECT_EQ(shown(), "ABC|X[Y]|");
-
-    // Tabbing into a list counts too.
+    EXPECT_EQ(shown(), "ABC|X[Y]|") << "the other list's selection goes";
+    // Tabbing into a list counts as well as clicking it.
     controls.btn_Import->setFocus();
     QTest::keyClick(controls.btn_Import, Qt::Key_Tab);
     EXPECT_EQ(Module1::ListFocus(), Module1::ImportListFocus);
     EXPECT_EQ(shown(), "ABC|XY|");
-}
 
-TEST_F(MainWindow, EachListButtonActsOnTheClickedItem)
-{
+    QTemporaryDir folder;
+    test::answerNextModal<QFileDialog>([&](QFileDialog& save) {
+        EXPECT_EQ(save.windowTitle() + '|' + save.findChild<QLineEdit*>("fileNameEdit")->text(),
+                  "Please save your Playlist|MyPlaylist.pls");
+        save.selectFile(folder.filePath("chosen.pls"));
+        static_cast<QDialog&>(save).accept();
+    });
+    QTest::mouseClick(controls.btn_Export, Qt::LeftButton);
+    // The bytes themselves are the command's, checked headless.
+    EXPECT_TRUE(QFile::exists(folder.filePath("chosen.pls")));
+    // Offscreen, no window is active once the dialog has gone; a desktop hands it back.
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
     // One after the other, from "ABC|XY|".
     struct Step { QListWidget* list; int row; QPushButton* button; const char* shown; };
     for (const Step& step : {Step{controls.lst_Import, 1, controls.btn_Add, "AC|XYB|"},
@@ -169,65 +197,20 @@ TEST_F(MainWindow, EachListButtonActsOnTheClickedItem)
     EXPECT_EQ(Module1::Playlists().Count(), 4) << "delete removes the station too";
 }
 
-// frm_Edit, opened by a double-click on the import list.
-class EditDialogOnScreen : public MainWindow {
-protected:
-    void openOnFirst()
-    {
-        QListWidget* list = controls.lst_Import;
-        click(list, 0);
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
-        // A window counts as active while its parent is, so wait for the dialog itself.
-        ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == dialog; }));
-        ASSERT_FALSE(window.isEnabled());
-    }
-
-    QWidget* control(const char* name) const { return dialog->findChild<QWidget*>(name); }
-
-    QDialog* dialog = window.findChild<QDialog*>("frm_Edit");
-    QLineEdit* title = dialog->findChild<QLineEdit*>("txt_Title");
-};
-
-TEST_F(EditDialogOnScreen, LayoutFollowsTheTable)
+TEST_F(MainWindow, EditFocusesTitleAndButtonsOnlyAppliesOnEnterReleaseAndEveryWayOutStartsAfresh)
 {
-    EXPECT_EQ(dialog->windowTitle(), "Edit");
-    EXPECT_EQ(dialog->minimumSize(), QSize(313, 151));
-    EXPECT_EQ(dialog->maximumSize(), QSize(313, 151));
-    expectLayout(*dialog, {
-        {"Frame1", "frm_Edit", {0, 0, 313, 113}, "", "", ""},
-        {"Label1", "Frame1", {8, 16, 73, 17}, "Title", "", "Title"},
-        {"Label2", "Frame1", {8, 48, 73, 17}, "URL", "", "URL"},
-        {"Label3", "Frame1", {8, 80, 73, 17}, "Length", "", "Length"},
-        {"txt_Title", "Frame1", {88, 16, 217, 19}, "", "The name of the audio stream.", ""},
-        {"txt_URL", "Frame1", {88, 48, 217, 19}, "", "The location and port of the audio stream.", ""},
-        {"txt_Lngth", "Frame1", {88, 80, 217, 19}, "", "This is best left at the default value.", ""},
-        {"btn_OK", "frm_Edit", {88, 120, 57, 25}, "OK", "", "OK"},
-        {"btn_Cancel", "frm_Edit", {168, 120, 57, 25}, "Cancel", "", "Cancel"},
-    });
-}
-
-TEST_F(EditDialogOnScreen, OnlyTheTitleAndTheButtonsTakeTheFocusAndEnterOnAButtonDoesNothing)
-{
-    openOnFirst();
+    openEdit();
     QTest::mouseClick(control("txt_URL"), Qt::LeftButton);
     QTest::mouseClick(control("txt_Lngth"), Qt::LeftButton);
     EXPECT_EQ(focusName(), "txt_Title");
-    QStringList visited;
-    for (int i = 0; i < 3; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited << focusName();
-    }
-    EXPECT_EQ(visited, QStringList({"btn_OK", "btn_Cancel", "txt_Title"}));
+    EXPECT_EQ(tabThrough(3), QStringList({"btn_OK", "btn_Cancel", "txt_Title"}));
     for (const char* button : {"btn_OK", "btn_Cancel"}) {
         control(button)->setFocus();
         QTest::keyClick(control(button), Qt::Key_Return);
         QTest::keyClick(control(button), Qt::Key_Enter, Qt::KeypadModifier);
     }
     EXPECT_TRUE(dialog->isVisible()) << "no button is the default";
-}
-
-TEST_F(EditDialogOnScreen, EveryWayOutReenablesTheMainWindowAndTheNextOpeningStartsAfresh)
-{
+    QTest::keyClick(control("btn_Cancel"), Qt::Key_Escape);
     // Each opening types into the title and presses Return, whose release alone applies.
     const std::pair<std::function<void()>, const char*> waysOut[] = {
         {[&] { QTest::keyRelease(title, Qt::Key_Return); }, "BCA+|XY|"},
@@ -239,7 +222,7 @@ TEST_F(EditDialogOnScreen, EveryWayOutReenablesTheMainWindowAndTheNextOpeningSta
     };
     for (const auto& [leave, expected] : waysOut) {
         SCOPED_TRACE(expected);
-        openOnFirst();
+        openEdit();
         EXPECT_EQ(title->text(), controls.lst_Import->item(0)->text()) << "the station's, not what was typed last time";
         EXPECT_EQ(focusName(), "txt_Title");
         QTest::keyClick(title, Qt::Key_Plus);
@@ -250,16 +233,12 @@ TEST_F(EditDialogOnScreen, EveryWayOutReenablesTheMainWindowAndTheNextOpeningSta
         EXPECT_TRUE(window.isEnabled());
         EXPECT_EQ(shown(), expected);
     }
-    openOnFirst();
+    openEdit();
     QTest::keyRelease(title, Qt::Key_Return);
     EXPECT_TRUE(dialog->isVisible()) << "the press before the last way out no longer counts";
-}
-
-TEST_F(EditDialogOnScreen, ATakenTitleIsRefusedOverTheDialogAndTheEnterClosingTheMessageDoesNotApply)
-{
-    openOnFirst();
     EXPECT_EQ(control("txt_URL")->property("text").toString() + " " + control("txt_Lngth")->property("text").toString(),
               "http://A -1");
+    // A taken title is refused over the dialog, and the Enter closing that message does not apply.
     title->setText("Y");
     QWidget* messageParent = nullptr;
     test::answerNextModal<QMessageBox>([&](QMessageBox& box) {
@@ -274,7 +253,7 @@ TEST_F(EditDialogOnScreen, ATakenTitleIsRefusedOverTheDialogAndTheEnterClosingTh
     title->setText("Z");
     QTest::keyRelease(title, Qt::Key_Return);
     EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(shown(), "[A]BC|XY|");
+    EXPECT_EQ(shown(), "[A+]B+C+|XY|");
 }
 
 } // namespace

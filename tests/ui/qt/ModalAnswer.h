@@ -16,11 +16,10 @@ template <typename Dialog>
 void answerNextModal(std::function<void(Dialog&)> answer)
 {
     QTimer::singleShot(0, qApp, [answer] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (auto* dialog = qobject_cast<Dialog*>(modal))
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget()))
             return answer(*dialog);
         ADD_FAILURE() << "expected a modal " << Dialog::staticMetaObject.className();
-        if (auto* other = qobject_cast<QDialog*>(modal))
+        if (auto* other = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
             other->reject();
     });
 }
