@@ -1,6 +1,5 @@
 #include "pls/IntegerConversion.h"
 #include "pls/PlaylistFileBytes.h"
-#include "pls/PlaylistLines.h"
 #include "pls/PlaylistReadError.h"
 #include "pls/PlaylistReader.h"
 #include "pls/PlaylistTextDecoding.h"
@@ -43,9 +42,9 @@ TEST(IntegerConversionTest, RoundsHalfToEvenWithin16BitsAsTheLocaleReads)
     const std::optional<qint16> none;
     const std::tuple<QLocale, const char*, std::optional<qint16>> cases[] = {
         {c, "2.5", 2}, {c, "3.5", 4}, {c, "-0.5", 0}, {c, "-1.5", -2}, {c, "2.51", 3}, {c, "-32768.5", -32768},
-        {c, "32767", 32767}, {c, "32767.5", none}, {c, "-32769", none}, {c, "1e9", none}, {c, " 42 ", 42},
-        {c, "\t-7", -7}, {c, "+7", 7}, {c, "", none}, {c, "=5", none}, {c, "abc", none}, {c, "12a", none},
-        {c, "inf", none}, {c, "nan", none}, {c, "2,5", none}, {german, "2,5", 2}, {german, "2.5", none}};
+        {c, "32767.5", none}, {c, "1e9", none}, {c, " 42 ", 42}, {c, "\t-7", -7}, {c, "+7", 7}, {c, "", none},
+        {c, "=5", none}, {c, "12a", none}, {c, "inf", none}, {c, "nan", none}, {c, "2,5", none}, {german, "2,5", 2},
+        {german, "2.5", none}};
     for (const auto& [locale, text, expected] : cases)
         EXPECT_EQ(toInteger16(text, locale), expected) << '[' << text << "] " << locale.name().toStdString();
 }
@@ -64,22 +63,6 @@ TEST(PlaylistTextDecodingTest, Utf8WhenAllOfItIsValidElseWindows1252KeepingEvery
         EXPECT_EQ(decodePlaylistText(bytes).toStdString(), expected.toStdString()) << bytes.toHex().toStdString();
 }
 
-TEST(PlaylistLinesTest, LinesEndAtCrOrCrLfButNotAtLfAlone)
-{
-    const std::pair<QString, QStringList> cases[] = {
-        {"", {}}, {"a\r\nb", {"a", "b"}}, {"a\r\nb\r\n", {"a", "b"}}, {"a\rb\r", {"a", "b"}},
-        {"a\nb\r\nc\n", {"a\nb", "c\n"}}, {"a\n\rb", {"a\n", "b"}}, {"\r\r\n\r\nx", {"", "", "", "x"}}};
-    for (const auto& [text, expected] : cases) {
-        PlaylistLines lines(text);
-        QStringList read;
-        while (!lines.atEnd())
-            read.append(lines.readLine().toString());
-        EXPECT_EQ(read, expected) << QString(text).replace('\r', "CR").replace('\n', "LF").toStdString() << " gave "
-                                  << read.join('|').replace('\r', "CR").replace('\n', "LF").toStdString();
-        EXPECT_THROW(lines.readLine(), PlaylistReadError);
-    }
-}
-
 TEST(PlaylistReaderTest, ReadsStationsOrFails)
 {
     const QString scanStation = "File1=a\nTitle1=A\nLength1=5\n";
@@ -92,9 +75,7 @@ TEST(PlaylistReaderTest, ReadsStationsOrFails)
         {"empty values", "[playlist]\rFile1=\rTitle1=\rLength1=0", "1|||0"},
         {"lower-case keys", "[playlist]\r\nfile1=a\r\ntitle1=A\r\nlength1=1\r\n", ""},
         {"LF-only lines after the header", "[playlist]\r\nFile1=a\nTitle1=A\nLength1=1\n", ""},
-        {"address line too short", "[playlist]\rFile1", "failed"},
-        {"title line too short", "[playlist]\rTitle1", "failed"},
-        {"length line too short", "[playlist]\rLength1", "failed"},
+        {"line too short for its value", "[playlist]\rFile1", "failed"},
         // Scan mode: any other first line, split at LF.
         {"entry count's last digit", "[playlist]\nnumberofentries=12\nFile1=h\nTitle1=A\nLength1=-1\n", "2|h|A|-1"},
         {"text after the last LF", "File1=a\nTitle1=A\nLength1=3\nLength1=4", "0|a|A|3"},

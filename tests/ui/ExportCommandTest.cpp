@@ -32,11 +32,6 @@ protected:
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : "<absent>";
     }
-    static void write(const QString& path, const QByteArray& bytes)
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    }
 
     // A cap on the size of files this process writes makes a write fail part way, as on a
     // full disk (permission bits do not stop root); with SIGXFSZ ignored the write reports it.
@@ -65,7 +60,7 @@ protected:
 TEST_F(ExportCommandTest, ACancelOrAFailureLeavesTheDiskAsItWas)
 {
     Module1::Playlists().Add(1, "http://a:8000", "Alpha", -1, "http://a:8000");
-    write(at("MyPlaylist.pls"), "older");
+    writeFile(at("MyPlaylist.pls"), "older");
     const struct { QString name; QStringList output; rlim_t sizeCap; QString reason; } rows[] = {
         {ScriptedChooser::cancel(), {"Alpha"}, RLIM_INFINITY, {}},
         {"missing/new.pls", {"Alpha"}, RLIM_INFINITY, qt_error_string(ENOENT)},
@@ -77,26 +72,23 @@ TEST_F(ExportCommandTest, ACancelOrAFailureLeavesTheDiskAsItWas)
         program.messages.shown.clear();
         const QString path = row.name.isNull() ? row.name : at(row.name);
         exportTo(path, row.output, row.sizeCap);
-        QStringList shown;
-        for (const ShownMessage& message : program.messages.shown)
-            shown << message.title + u'|' + message.prompt;
-        EXPECT_EQ(shown, row.reason.isNull() ? QStringList() : QStringList{AppTitle + "|The playlist could not be saved.\n" + path + ": " + row.reason});
+        EXPECT_EQ(program.messages.shown, row.reason.isNull() ? QStringList() : QStringList{AppTitle + "|The playlist could not be saved.\n" + path + ": " + row.reason});
         EXPECT_EQ(read(at("MyPlaylist.pls")), "older");
         EXPECT_EQ(entries(), QStringList{"MyPlaylist.pls"});
     }
 }
 
-// The export after an import: the import's filter in the save dialog, the titles decoded
-// from a Windows-1252 file going out as UTF-8, and a fresh program reading the same back.
-TEST_F(ExportCommandTest, AnImportedPlaylistGoesOutInExactBytesAndReadsBackUnchanged)
+// The export after an import: the import's filter in the save dialog, and the titles decoded
+// from a Windows-1252 file going out as UTF-8. (Reading an export back: ProgramPropertyTest.)
+TEST_F(ExportCommandTest, AnImportedPlaylistGoesOutInExactBytes)
 {
-    write(at("MyPlaylist.pls"), QByteArray(4096, 'x'));
+    writeFile(at("MyPlaylist.pls"), QByteArray(4096, 'x'));
     exportTo(at("MyPlaylist.pls"), {});
     EXPECT_EQ(read(at("MyPlaylist.pls")), "[playlist]\r\n");
     // "Café € – Zürich" in Windows-1252.
-    write(at("legacy.pls"), "[Playlist]\r\nNumberOfEntries=3\r\nFile1=http://c.example:8000\r\n"
-                            "Title1=Caf\xE9 \x80 \x96 Z\xFCrich\r\nLength1=-1\r\nFile2=http://b.example:80\r\n"
-                            "Title2= B = b \r\nLength2=0\r\nFile3=http://a.example/\r\nTitle3=A\r\nLength3=240\r\nVersion=2\r\n");
+    writeFile(at("legacy.pls"), "[Playlist]\r\nNumberOfEntries=3\r\nFile1=http://c.example:8000\r\n"
+                                "Title1=Caf\xE9 \x80 \x96 Z\xFCrich\r\nLength1=-1\r\nFile2=http://b.example:80\r\n"
+                                "Title2= B = b \r\nLength2=0\r\nFile3=http://a.example/\r\nTitle3=A\r\nLength3=240\r\nVersion=2\r\n");
     program.chooser.answers = {at("legacy.pls")};
     btn_Import_Click(program.parts);
     btn_AllAdd_Click(program.parts);
@@ -107,17 +99,9 @@ TEST_F(ExportCommandTest, AnImportedPlaylistGoesOutInExactBytesAndReadsBackUncha
                                               "File1=http://a.example/\r\nTitle1=A\r\nLength1=240\r\n\r\n"));
     EXPECT_TRUE(program.messages.shown.empty());
 
-    // Exported again from a fresh program, the same bytes: the same stations in the same order.
-    Module1::reset();
-    HeadlessProgram fresh;
-    fresh.chooser.answers = {at("out.pls"), at("again.pls")};
-    btn_Import_Click(fresh.parts);
-    btn_AllAdd_Click(fresh.parts);
-    btn_Export_Click(fresh.parts);
-    EXPECT_EQ(read(at("again.pls")), read(at("out.pls")));
     ASSERT_EQ(program.chooser.saved.size(), 2u);
     EXPECT_TRUE(program.chooser.saved[0].filters.isEmpty());
     EXPECT_EQ(program.chooser.saved[1].filters, QList<FileTypeFilter>({{"(Shoutcast Playlist) *.pls", "*.pls"}}));
     for (const FileDialogRequest& request : program.chooser.saved)
-        EXPECT_EQ(request.fileName, "MyPlaylist.pls");
+        EXPECT_TRUE(request.fileName == "MyPlaylist.pls" && request.defaultExtension == ".pls");
 }

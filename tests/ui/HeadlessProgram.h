@@ -9,6 +9,8 @@
 #include "ui/MemoryListBox.h"
 #include "ui/Module1.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -25,8 +27,7 @@ public:
     static QString cancel() { return {}; }
 
     std::deque<QString> answers;
-    std::vector<FileDialogRequest> opened;
-    std::vector<FileDialogRequest> saved;
+    std::vector<FileDialogRequest> opened, saved;
 
     std::optional<QString> chooseFileToOpen(const FileDialogRequest& request) override { return next(opened, request); }
     std::optional<QString> chooseFileToSave(const FileDialogRequest& request) override { return next(saved, request); }
@@ -43,13 +44,10 @@ private:
     }
 };
 
-struct ShownMessage {
-    QString prompt, title;
-};
-
+// Each shown message as "title|prompt".
 struct RecordingMessageBox final : MessageBox {
-    std::vector<ShownMessage> shown;
-    void MsgBox(const QString& prompt, const QString& title) override { shown.push_back({prompt, title}); }
+    QStringList shown;
+    void MsgBox(const QString& prompt, const QString& title) override { shown << title + u'|' + prompt; }
 };
 
 struct FakeWindow final : WindowState {
@@ -77,9 +75,7 @@ struct FakeEditDialog final : EditDialogView {
 // Not copyable: parts refers to the members.
 struct HeadlessProgram {
     explicit HeadlessProgram(const QLocale& numberLocale = QLocale::c())
-        : parts{lst_Import, lst_Output, CommDL, messages, window, numberLocale}
-    {
-    }
+        : parts{lst_Import, lst_Output, CommDL, messages, window, numberLocale} {}
     HeadlessProgram(const HeadlessProgram&) = delete;
     HeadlessProgram& operator=(const HeadlessProgram&) = delete;
 
@@ -111,6 +107,14 @@ inline std::string render(const HeadlessProgram& program)
     for (const PlaylistEntry& entry : Module1::Playlists())
         text += entry->Title() + u' ';
     return text.trimmed().toStdString();
+}
+
+// Writes the file the user will pick, replacing any earlier one.
+inline QString writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << path.toStdString();
+    return path;
 }
 
 // Each test starts as the program does: no collection yet, ListFocus 0.

@@ -10,7 +10,6 @@
 #include "ui/ImportCommand.h"
 #include "ui/ListCommands.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <random>
@@ -29,10 +28,10 @@ struct Generator {
     QString text(int maxLength)
     {
         static const std::u32string alphabet = U"aZ09 =./:\n\t\u00e9\u00df\u20ac\u0416\u65e5\U0001F4FB[";
-        QString result;
-        for (int i = below(maxLength + 1); i > 0; --i)
-            result += QString::fromUcs4(&alphabet[below(int(alphabet.size()))], 1);
-        return result;
+        std::u32string result(below(maxLength + 1), U' ');
+        for (char32_t& c : result)
+            c = alphabet[below(int(alphabet.size()))];
+        return QString::fromStdU32String(result);
     }
     // "#i#" keeps each title apart from all others, "i." each address.
     QString title(int i) { return text(12) + QStringLiteral("#%1#").arg(i) + text(4); }
@@ -62,29 +61,27 @@ TEST_F(ProgramPropertyTest, WhatTheExportWritesTheImportReadsBackUnchanged)
         SCOPED_TRACE(seed);
         Generator generate{std::mt19937(seed)};
         const QLocale locale = seed % 2 ? QLocale::c() : QLocale(QLocale::German, QLocale::Germany);
-        HeadlessProgram exporting(locale), importing(locale);
-        exporting.chooser.answers = importing.chooser.answers = {folder.filePath(QString::number(seed))};
+        HeadlessProgram program(locale);
+        program.chooser.answers = {folder.filePath(QString::number(seed)), folder.filePath(QString::number(seed))};
         Module1::reset();
         for (int i = generate.below(40); i > 0; --i) {
             const QString file = generate.file(i), title = generate.title(i);
             Module1::Playlists().Add(1, file, title, qint16(generate.length().toInt()), file);
-            exporting.lst_Output.AddItem(title);
+            program.lst_Output.AddItem(title);
         }
         const std::string exported = collection();
-        btn_Export_Click(exporting.parts);
+        btn_Export_Click(program.parts);
         Module1::reset();
-        btn_Import_Click(importing.parts);
-        EXPECT_TRUE(exporting.messages.shown.empty() && importing.messages.shown.empty());
+        btn_Import_Click(program.parts);
+        EXPECT_TRUE(program.messages.shown.empty());
         EXPECT_EQ(collection(), exported);
-        EXPECT_EQ(importing.lst_Import.items().join(u'|').toStdString(),
-                  exporting.lst_Output.items().join(u'|').toStdString());
+        EXPECT_EQ(program.lst_Import.items().join(u'|').toStdString(), program.lst_Output.items().join(u'|').toStdString());
     }
 }
 
 TEST_F(ProgramPropertyTest, AnySessionKeepsOneStationPerListedTitleAndNoneWithoutOne)
 {
-    void (*const buttons[])(MainWindowParts&) = {btn_Add_Click, btn_AllAdd_Click, btn_Rem_Click, btn_AllRem_Click,
-                                                 btn_DelI_Click};
+    void (*const buttons[])(MainWindowParts&) = {btn_Add_Click, btn_AllAdd_Click, btn_Rem_Click, btn_AllRem_Click, btn_DelI_Click};
     QTemporaryDir folder;
     for (unsigned seed = 1; seed <= 60; ++seed) {
         SCOPED_TRACE(seed);
@@ -93,23 +90,16 @@ TEST_F(ProgramPropertyTest, AnySessionKeepsOneStationPerListedTitleAndNoneWithou
         HeadlessProgram program;
         // A small pool of titles and addresses makes repeats across imports and edits common.
         QStringList titles, files;
-        for (int i = 0; i < 12; ++i) {
-            titles << generate.title(i);
-            files << generate.file(i);
-        }
+        for (int i = 0; i < 12; ++i)
+            titles << generate.title(i), files << generate.file(i);
         for (int step = 0; step < 80; ++step) {
             const int action = generate.below(9);
             MemoryListBox& list = action == 1 ? program.lst_Import : program.lst_Output;
             if (action == 0) {
                 QByteArray playlist = "[playlist]\r\n";
-                for (int i = generate.below(5); i > 0; --i) {
-                    const QString file = files[generate.below(12)], title = titles[generate.below(12)];
-                    playlist += entry(file, title, generate.length());
-                }
-                QFile written(folder.filePath(QStringLiteral("%1-%2").arg(seed).arg(step)));
-                ASSERT_TRUE(written.open(QIODevice::WriteOnly) && written.write(playlist) == playlist.size());
-                written.close();
-                program.chooser.answers = {written.fileName()};
+                for (int i = generate.below(5); i > 0; --i)
+                    playlist += entry(files[generate.below(12)], titles[generate.below(12)], generate.length());
+                program.chooser.answers = {writeFile(folder.filePath(QStringLiteral("%1-%2").arg(seed).arg(step)), playlist)};
                 btn_Import_Click(program.parts);
             } else if (action <= 2 && list.ListCount() > 0) {
                 list.select(qint16(generate.below(list.ListCount())));
@@ -129,8 +119,7 @@ TEST_F(ProgramPropertyTest, AnySessionKeepsOneStationPerListedTitleAndNoneWithou
             QStringList listed = program.lst_Import.items() + program.lst_Output.items(), held;
             for (const PlaylistEntry& station : Module1::Playlists())
                 held << station->Title();
-            listed.sort();
-            held.sort();
+            listed.sort(), held.sort();
             ASSERT_EQ(listed.join(u'|').toStdString(), held.join(u'|').toStdString()) << "step " << step;
             ASSERT_EQ(listed.removeDuplicates(), 0) << "step " << step;
         }
