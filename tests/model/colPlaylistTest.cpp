@@ -56,4 +56,8 @@ TEST(colPlaylistTest, AnEmptyKeyStoresUnkeyedAndRemoveEntryTakesThatEntryAlone)
     EXPECT_EQ(playlists.Item(2)->Title(), "Other");
     EXPECT_EQ(playlists.findPlaylist("Same"), keyed);
     EXPECT_THROW(playlists.RemoveEntry(unkeyed), EntryNotFoundError);
+    EXPECT_EQ(unkeyed->Title(), "Same"); // a holder keeps its entry after removal
+    EXPECT_THROW(playlists.Item(3), EntryNotFoundError);
+    EXPECT_THROW(playlists.Remove("http://b"), EntryNotFoundError);
+    EXPECT_EQ(playlists.Count(), 2);
 }
