@@ -1,3 +1,4 @@
+#include "BenchSupport.h"
 #include "ui/ExportCommand.h"
 #include "ui/MemoryListBox.h"
 #include "ui/Module1.h"
@@ -11,44 +12,20 @@
 namespace orvanta {
 namespace {
 
-// Answers every save dialog with the same path.
-class FixedPathChooser final : public FileChooser {
-public:
-    explicit FixedPathChooser(QString path) : m_path(std::move(path)) {}
-    std::optional<QString> chooseFileToOpen(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<QString> chooseFileToSave(const FileDialogRequest&) override { return m_path; }
-
-private:
-    QString m_path;
-};
-
-// Remembers whether an export reported a failure, which would void the figures.
-class FailureFlag final : public MessageBox {
-public:
-    bool raised = false;
-    void MsgBox(const QString&, const QString&) override { raised = true; }
-};
-
-class PlainWindowState final : public WindowState {
-public:
-    bool Enabled() const override { return true; }
-    void setEnabled(bool) override {}
-};
-
 // The whole command as the user waits for it: dialog settings, one title lookup per
-// station, the bytes, and the write, sync and rename of the file. The output list runs against insertion order, so
-// a lookup that walked the collection would cost the most here.
+// station, the bytes, and the write, sync and rename of the file. The output list runs
+// against insertion order, so a lookup that walked the collection would cost the most here.
 void BM_ExportOutputList(benchmark::State& state)
 {
     const auto stations = static_cast<qint16>(state.range(0));
     Module1::reset();
     QTemporaryDir folder;
-    FixedPathChooser chooser(folder.filePath(QStringLiteral("MyPlaylist.pls")));
+    bench::FixedPathChooser chooser(folder.filePath(QStringLiteral("MyPlaylist.pls")));
     CommonDialog CommDL(chooser);
     MemoryListBox lst_Import;
     MemoryListBox lst_Output;
-    FailureFlag failure;
-    PlainWindowState window;
+    bench::MessageFlag failure;
+    bench::AlwaysEnabledWindow window;
     MainWindowParts parts{lst_Import, lst_Output, CommDL, failure, window, QLocale::c()};
     for (qint16 i = 0; i < stations; ++i) {
         const QString file = QStringLiteral("http://station%1.example.org:8000/stream").arg(i);

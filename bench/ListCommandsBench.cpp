@@ -1,3 +1,4 @@
+#include "BenchSupport.h"
 #include "ui/ListCommands.h"
 #include "ui/MemoryListBox.h"
 #include "ui/Module1.h"
@@ -12,31 +13,14 @@
 namespace orvanta {
 namespace {
 
-class NoFileChooser : public FileChooser {
-public:
-    std::optional<QString> chooseFileToOpen(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<QString> chooseFileToSave(const FileDialogRequest&) override { return std::nullopt; }
-};
-
-class SilentMessageBox : public MessageBox {
-public:
-    void MsgBox(const QString&, const QString&) override {}
-};
-
-class PlainWindowState : public WindowState {
-public:
-    bool Enabled() const override { return true; }
-    void setEnabled(bool) override {}
-};
-
 // The main window's parts over in-memory lists.
 struct HeadlessWindow {
     MemoryListBox lst_Import;
     MemoryListBox lst_Output;
-    NoFileChooser chooser;
+    bench::FixedPathChooser chooser;
     CommonDialog CommDL{chooser};
-    SilentMessageBox messageBox;
-    PlainWindowState window;
+    bench::MessageFlag messageBox;
+    bench::AlwaysEnabledWindow window;
     MainWindowParts parts{lst_Import, lst_Output, CommDL, messageBox, window, QLocale::c()};
 };
 

@@ -1,3 +1,4 @@
+#include "BenchSupport.h"
 #include "ui/ListBox.h"
 #include "ui/Module1.h"
 #include "ui/qt/PlayListMainWindow.h"
@@ -44,19 +45,6 @@ private:
     QString m_savePath;
 };
 
-// Blocks numbered 1 with CR LF line ends, as the export writes them; the first station
-// is given the number `first`, so two playlists can hold different stations.
-QByteArray exportedPlaylist(int stations, int first = 1)
-{
-    QByteArray bytes = "[playlist]\r\n";
-    for (int n = first; n < first + stations; ++n) {
-        const QByteArray number = QByteArray::number(n);
-        bytes += "File1=http://stream-" + number + ".example.org:8000/live\r\nTitle1=Station " + number
-            + " - Jazz & Blues\r\nLength1=-1\r\n\r\n";
-    }
-    return bytes;
-}
-
 QStringList titlesOf(int stations)
 {
     QStringList titles;
@@ -64,12 +52,6 @@ QStringList titlesOf(int stations)
     for (int n = 1; n <= stations; ++n)
         titles.append(QStringLiteral("Station %1 - Jazz & Blues").arg(n));
     return titles;
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 QByteArray readFile(const QString& path)
@@ -138,8 +120,8 @@ void BM_WindowRoad(benchmark::State& state)
     QTemporaryDir folder;
     const QString playlistPath = folder.filePath(QStringLiteral("Stations.pls"));
     const QString exportPath = folder.filePath(QStringLiteral("MyPlaylist.pls"));
-    const QByteArray playlist = exportedPlaylist(stations);
-    if (!writeFile(playlistPath, playlist)) {
+    const QByteArray playlist = bench::exportedPlaylist(stations);
+    if (!bench::writeFile(playlistPath, playlist)) {
         state.SkipWithError("cannot write the playlist");
         return;
     }
@@ -205,7 +187,8 @@ void BM_BothListsFull(benchmark::State& state)
     QTemporaryDir folder;
     const QString firstPath = folder.filePath(QStringLiteral("First.pls"));
     const QString secondPath = folder.filePath(QStringLiteral("Second.pls"));
-    if (!writeFile(firstPath, exportedPlaylist(full)) || !writeFile(secondPath, exportedPlaylist(full, full + 1))) {
+    if (!bench::writeFile(firstPath, bench::exportedPlaylist(full))
+        || !bench::writeFile(secondPath, bench::exportedPlaylist(full, full + 1))) {
         state.SkipWithError("cannot write the playlists");
         return;
     }
