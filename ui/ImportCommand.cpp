@@ -1,7 +1,6 @@
 #include "ui/ImportCommand.h"
 
 #include "model/PlaylistErrors.h"
-#include "pls/PlaylistReadError.h"
 #include "pls/PlaylistReader.h"
 #include "ui/Module1.h"
 

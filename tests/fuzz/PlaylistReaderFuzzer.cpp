@@ -1,8 +1,7 @@
 #include "model/PlaylistErrors.h"
 #include "model/colPlaylist.h"
-#include "pls/PlaylistReadError.h"
 #include "pls/PlaylistReader.h"
-#include "pls/PlaylistTextDecoding.h"
+#include "pls/PlaylistFile.h"
 
 #include <QByteArrayView>
 #include <QLocale>

@@ -1,9 +1,6 @@
 #include "pls/IntegerConversion.h"
-#include "pls/PlaylistFileBytes.h"
-#include "pls/PlaylistReadError.h"
 #include "pls/PlaylistReader.h"
-#include "pls/PlaylistTextDecoding.h"
-#include "pls/ScanModeReader.h"
+#include "pls/PlaylistFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,9 +1,10 @@
-#include "pls/PlaylistFileBytes.h"
+#include "pls/PlaylistFile.h"
 
-#include "pls/PlaylistReadError.h"
+#include "pls/PlaylistReader.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 namespace orvanta {
 
@@ -44,6 +45,23 @@ QByteArray readPlaylistBytes(const QString& path)
     if (bytes.size() > MaxPlaylistFileBytes)
         throw PlaylistReadError("playlist file too large: " + path.toStdString());
     return bytes;
+}
+
+QString decodePlaylistText(QByteArrayView bytes)
+{
+    // Stateless so that a sequence cut off at the end counts as invalid; the byte-order
+    // mark must stay in the text, since it decides how the first line is read.
+    QStringDecoder utf8(QStringConverter::Utf8,
+                        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+
+    QStringDecoder windows1252("windows-1252");
+    if (windows1252.isValid())
+        return windows1252.decode(bytes);
+    // Without the codec every byte still becomes one character; only 0x80..0x9F differ.
+    return QString::fromLatin1(bytes);
 }
 
 } // namespace orvanta

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QtGlobal>
 
@@ -15,5 +16,10 @@ inline constexpr qint64 MaxPlaylistFileBytes = 32 * 1024 * 1024;
 // names no regular file (a directory, a device, a FIFO), cannot be opened or read, or
 // holds more than MaxPlaylistFileBytes; never reads more than a chunk past that bound.
 QByteArray readPlaylistBytes(const QString& path);
+
+// The text of a playlist file: UTF-8 when the bytes are valid UTF-8, with a byte-order mark
+// kept as U+FEFF; otherwise Windows-1252, so legacy files keep their accented titles and
+// no byte is lost.
+QString decodePlaylistText(QByteArrayView bytes);
 
 } // namespace orvanta
