@@ -1,7 +1,5 @@
-#include "BenchSupport.h"
+#include "HeadlessProgram.h"
 #include "ui/ExportCommand.h"
-#include "ui/MemoryListBox.h"
-#include "ui/Module1.h"
 
 #include <QTemporaryDir>
 
@@ -20,24 +18,20 @@ void BM_ExportOutputList(benchmark::State& state)
     const auto stations = static_cast<qint16>(state.range(0));
     Module1::reset();
     QTemporaryDir folder;
-    bench::FixedPathChooser chooser(folder.filePath(QStringLiteral("MyPlaylist.pls")));
-    CommonDialog CommDL(chooser);
-    MemoryListBox lst_Import;
-    MemoryListBox lst_Output;
-    bench::MessageFlag failure;
-    bench::AlwaysEnabledWindow window;
-    MainWindowParts parts{lst_Import, lst_Output, CommDL, failure, window, QLocale::c()};
+    testing::HeadlessProgram program;
     for (qint16 i = 0; i < stations; ++i) {
         const QString file = QStringLiteral("http://station%1.example.org:8000/stream").arg(i);
         Module1::Playlists().Add(1, file, QStringLiteral("Station number %1 - Jazz & Blues").arg(i), -1, file);
     }
     for (qint16 i = stations - 1; i >= 0; --i)
-        lst_Output.AddItem(QStringLiteral("Station number %1 - Jazz & Blues").arg(i));
+        program.lst_Output.AddItem(QStringLiteral("Station number %1 - Jazz & Blues").arg(i));
 
-    for (auto _ : state)
-        btn_Export_Click(parts);
+    for (auto _ : state) {
+        program.chooser.answers = {folder.filePath(QStringLiteral("MyPlaylist.pls"))};
+        btn_Export_Click(program.parts);
+    }
 
-    if (failure.raised)
+    if (!program.messages.shown.isEmpty())
         state.SkipWithError("the export failed");
     // Seconds per station: the wall time of one export divided by its stations.
     state.counters["per_station"] =

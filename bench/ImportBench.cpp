@@ -1,14 +1,11 @@
-#include "BenchSupport.h"
+#include "HeadlessProgram.h"
 #include "ui/ImportCommand.h"
-#include "ui/MemoryListBox.h"
-#include "ui/Module1.h"
 
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 #include <memory>
-#include <utility>
 
 namespace orvanta {
 namespace {
@@ -19,35 +16,27 @@ void BM_ImportExportedPlaylist(benchmark::State& state)
 {
     const auto stations = static_cast<int>(state.range(0));
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("Stations.pls"));
-    if (!bench::writeFile(path, bench::exportedPlaylist(stations))) {
-        state.SkipWithError("cannot write the playlist");
-        return;
-    }
-    bench::FixedPathChooser chooser(path);
-    CommonDialog CommDL(chooser);
-    bench::MessageFlag duplicate;
-    bench::AlwaysEnabledWindow window;
-    bool allImported = true;
+    const QString path = testing::writeFile(folder.filePath(QStringLiteral("Stations.pls")),
+                                            testing::generatedPlaylist(stations));
+    bool allImported = !path.isNull();
 
     for (auto _ : state) {
         state.PauseTiming();
         Module1::reset();
-        auto lst_Import = std::make_unique<MemoryListBox>();
-        MemoryListBox lst_Output;
-        MainWindowParts parts{*lst_Import, lst_Output, CommDL, duplicate, window, QLocale::c()};
+        auto program = std::make_unique<testing::HeadlessProgram>();
+        program->chooser.answers = {path};
         state.ResumeTiming();
 
-        btn_Import_Click(parts);
+        btn_Import_Click(program->parts);
 
         state.PauseTiming();
-        allImported = allImported && lst_Import->ListCount() == stations;
-        lst_Import.reset();
+        allImported = allImported && program->lst_Import.ListCount() == stations && program->messages.shown.isEmpty();
+        program.reset();
         Module1::reset();
         state.ResumeTiming();
     }
 
-    if (duplicate.raised || !allImported)
+    if (!allImported)
         state.SkipWithError("the import did not take every station");
     // Seconds per station: the time of one import divided by its stations.
     state.counters["per_station"] =

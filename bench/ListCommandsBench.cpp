@@ -1,7 +1,5 @@
-#include "BenchSupport.h"
+#include "HeadlessProgram.h"
 #include "ui/ListCommands.h"
-#include "ui/MemoryListBox.h"
-#include "ui/Module1.h"
 #include "ui/qt/PlayListMainWindow.h"
 
 #include <QCoreApplication>
@@ -13,16 +11,7 @@
 namespace orvanta {
 namespace {
 
-// The main window's parts over in-memory lists.
-struct HeadlessWindow {
-    MemoryListBox lst_Import;
-    MemoryListBox lst_Output;
-    bench::FixedPathChooser chooser;
-    CommonDialog CommDL{chooser};
-    bench::MessageFlag messageBox;
-    bench::AlwaysEnabledWindow window;
-    MainWindowParts parts{lst_Import, lst_Output, CommDL, messageBox, window, QLocale::c()};
-};
+using testing::HeadlessProgram;
 
 QString titleNumber(qint16 i)
 {
@@ -64,7 +53,7 @@ private:
 void BM_MoveAllThereAndBack_Headless(benchmark::State& state)
 {
     const auto titles = static_cast<qint16>(state.range(0));
-    HeadlessWindow window;
+    HeadlessProgram window;
     fillWithTitles(window.lst_Import, titles);
     for (auto _ : state) {
         btn_AllAdd_Click(window.parts);
@@ -93,7 +82,7 @@ void BM_MoveAllThereAndBack_Qt(benchmark::State& state)
 void BM_DeleteFromFullList_Headless(benchmark::State& state)
 {
     Module1::reset();
-    HeadlessWindow window;
+    HeadlessProgram window;
     fillWithTitles(window.lst_Import, ListBox::MaxItems);
     for (qint16 i = 0; i < ListBox::MaxItems; ++i)
         Module1::Playlists().Add(1, titleNumber(i), titleNumber(i), -1, titleNumber(i));

@@ -1,4 +1,4 @@
-#include "BenchSupport.h"
+#include "HeadlessProgram.h"
 #include "ui/ListBox.h"
 #include "ui/Module1.h"
 #include "ui/qt/PlayListMainWindow.h"
@@ -21,38 +21,6 @@
 
 namespace orvanta {
 namespace {
-
-// Answers the open dialogs with the given playlists in turn, starting over after the
-// last, and every save dialog with the export's target: a user picking the same files
-// every time.
-class ScriptedFileChooser final : public FileChooser {
-public:
-    ScriptedFileChooser(QStringList openPaths, QString savePath)
-        : m_openPaths(std::move(openPaths)), m_savePath(std::move(savePath))
-    {
-    }
-    std::optional<QString> chooseFileToOpen(const FileDialogRequest&) override
-    {
-        const QString path = m_openPaths.at(m_nextOpen);
-        m_nextOpen = (m_nextOpen + 1) % m_openPaths.size();
-        return path;
-    }
-    std::optional<QString> chooseFileToSave(const FileDialogRequest&) override { return m_savePath; }
-
-private:
-    QStringList m_openPaths;
-    qsizetype m_nextOpen = 0;
-    QString m_savePath;
-};
-
-QStringList titlesOf(int stations)
-{
-    QStringList titles;
-    titles.reserve(stations);
-    for (int n = 1; n <= stations; ++n)
-        titles.append(QStringLiteral("Station %1 - Jazz & Blues").arg(n));
-    return titles;
-}
 
 QByteArray readFile(const QString& path)
 {
@@ -120,13 +88,13 @@ void BM_WindowRoad(benchmark::State& state)
     QTemporaryDir folder;
     const QString playlistPath = folder.filePath(QStringLiteral("Stations.pls"));
     const QString exportPath = folder.filePath(QStringLiteral("MyPlaylist.pls"));
-    const QByteArray playlist = bench::exportedPlaylist(stations);
-    if (!bench::writeFile(playlistPath, playlist)) {
+    const QByteArray playlist = testing::generatedPlaylist(stations);
+    if (testing::writeFile(playlistPath, playlist).isNull()) {
         state.SkipWithError("cannot write the playlist");
         return;
     }
-    const QStringList titles = titlesOf(stations);
-    ScriptedFileChooser chooser({playlistPath}, exportPath);
+    const QStringList titles = testing::generatedTitles(stations);
+    testing::ScriptedChooser chooser;
     std::array<double, StepCount> seconds{};
     bool roadHeld = true;
 
@@ -136,6 +104,7 @@ void BM_WindowRoad(benchmark::State& state)
         // last iteration freed (some 10^5) would be sorted out by glibc at the first large
         // allocation, inside the import, or be reused warm by whichever step came first.
         malloc_trim(0);
+        chooser.answers = {playlistPath, exportPath};
         PlayListMainWindow window(chooser);
         window.show();
         settle();
@@ -187,16 +156,17 @@ void BM_BothListsFull(benchmark::State& state)
     QTemporaryDir folder;
     const QString firstPath = folder.filePath(QStringLiteral("First.pls"));
     const QString secondPath = folder.filePath(QStringLiteral("Second.pls"));
-    if (!bench::writeFile(firstPath, bench::exportedPlaylist(full))
-        || !bench::writeFile(secondPath, bench::exportedPlaylist(full, full + 1))) {
+    if (testing::writeFile(firstPath, testing::generatedPlaylist(full)).isNull()
+        || testing::writeFile(secondPath, testing::generatedPlaylist(full, full + 1)).isNull()) {
         state.SkipWithError("cannot write the playlists");
         return;
     }
-    ScriptedFileChooser chooser({firstPath, secondPath}, QString());
+    testing::ScriptedChooser chooser;
     bool bothFull = true;
 
     for (auto _ : state) {
         Module1::reset();
+        chooser.answers = {firstPath, secondPath};
         PlayListMainWindow window(chooser);
         window.show();
         settle();

@@ -12,10 +12,7 @@ namespace {
 // One exported station per letter, titled with it.
 QByteArray exported(const char* titles)
 {
-    QByteArray bytes = "[playlist]\r\n";
-    for (const char* title = titles; *title; ++title)
-        bytes += QByteArray("File1=http://") + *title + "/\r\nTitle1=" + *title + "\r\nLength1=-1\r\n\r\n";
-    return bytes;
+    return playlistOf(QString(titles).split(QString(), Qt::SkipEmptyParts));
 }
 
 class ImportCommandTest : public HeadlessProgramTest {
@@ -72,4 +69,29 @@ TEST_F(ImportCommandTest, ReadsLengthsInTheNumberLocaleAndStoresTheStationUnderI
     importBytes("[playlist]\nnumberofentries=13\nFile1=http://a/\nTitle1=A\nLength1=2,5\n");
     EXPECT_EQ(Module1::Playlists().Item("HTTP://A/")->Length(), 2);
     EXPECT_EQ(render(program), "[A] [] A");
+}
+
+// The import hands lst_Import its titles in one batch. Nothing may tell: the titles are
+// listed by the time anything can look at the list, and a list with room for only some
+// stations takes exactly those.
+TEST_F(ImportCommandTest, TheStationsBeforeADuplicateAreListedWhenItsMessageShows)
+{
+    QStringList seen;
+    program.messages.whileShown = [&] { seen = program.lst_Import.items(); };
+    importBytes(exported("ABAC"));
+    EXPECT_EQ(seen, QStringList({"A", "B"}));
+    EXPECT_EQ(program.lst_Import.items(), QStringList({"A", "B"}));
+}
+
+TEST_F(ImportCommandTest, AListWithRoomForSomeStationsTakesThoseAndTheNextIsNotAdded)
+{
+    for (int i = 0; i < ListBox::MaxItems - 2; ++i)
+        program.lst_Import.AddItem(QString::number(i));
+    importBytes(exported("ABCD"));
+    EXPECT_EQ(program.lst_Import.ListCount(), ListBox::MaxItems);
+    EXPECT_EQ(program.lst_Import.List(ListBox::MaxItems - 2), "A");
+    EXPECT_EQ(program.lst_Import.List(ListBox::MaxItems - 1), "B");
+    EXPECT_EQ(Module1::Playlists().Count(), 2);
+    EXPECT_EQ(Module1::Playlists().findPlaylist("C"), nullptr);
+    EXPECT_TRUE(program.messages.shown.empty());
 }

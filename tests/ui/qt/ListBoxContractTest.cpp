@@ -1,7 +1,7 @@
 // One set of cases for every list box: the commands are tested against the in-memory
 // list, so the Qt binding must behave exactly like it.
 #include "QStringPrinting.h"
-#include "ui/MemoryListBox.h"
+#include "MemoryListBox.h"
 #include "ui/qt/QtListBox.h"
 
 #include <QListWidget>

@@ -4,16 +4,16 @@
 // the message box, the window's enabled state and the edit dialog, which record what
 // the commands did with them.
 
+#include "GeneratedPlaylists.h"
+#include "MemoryListBox.h"
 #include "ui/EditDialogView.h"
 #include "ui/MainWindowParts.h"
-#include "ui/MemoryListBox.h"
 #include "ui/Module1.h"
-
-#include <QFile>
 
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -44,10 +44,17 @@ private:
     }
 };
 
-// Each shown message as "title|prompt".
+// Each shown message as "title|prompt"; whileShown runs while the message is up, when
+// its modal loop would repaint the window.
 struct RecordingMessageBox final : MessageBox {
     QStringList shown;
-    void MsgBox(const QString& prompt, const QString& title) override { shown << title + u'|' + prompt; }
+    std::function<void()> whileShown;
+    void MsgBox(const QString& prompt, const QString& title) override
+    {
+        shown << title + u'|' + prompt;
+        if (whileShown)
+            whileShown();
+    }
 };
 
 struct FakeWindow final : WindowState {
@@ -107,14 +114,6 @@ inline std::string render(const HeadlessProgram& program)
     for (const PlaylistEntry& entry : Module1::Playlists())
         text += entry->Title() + u' ';
     return text.trimmed().toStdString();
-}
-
-// Writes the file the user will pick, replacing any earlier one.
-inline QString writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << path.toStdString();
-    return path;
 }
 
 // Each test starts as the program does: no collection yet, ListFocus 0.

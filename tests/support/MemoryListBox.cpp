@@ -1,4 +1,4 @@
-#include "ui/MemoryListBox.h"
+#include "MemoryListBox.h"
 
 #include <string>
 
