@@ -4,26 +4,46 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 
 namespace orvanta {
 
 namespace {
+
 constexpr qint64 ReadChunkBytes = 1024 * 1024;
+
+PlaylistReadError tooLarge()
+{
+    return PlaylistReadError(
+        0, QStringLiteral("the file is larger than %1 MiB, too large for a playlist").arg(MaxPlaylistFileBytes >> 20));
+}
+
+constexpr QByteArrayView Utf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// Windows-1252 is Latin-1 but for 0x80..0x9F; the five bytes it leaves undefined stay the
+// C1 controls of the same code, as Latin-1 has them.
+constexpr char16_t Windows1252From80[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
 } // namespace
 
 QByteArray readPlaylistBytes(const QString& path)
 {
     // Checked before opening: opening a FIFO blocks, and a device may never end.
     const QFileInfo info(path);
+    if (!info.exists())
+        throw PlaylistReadError(0, QStringLiteral("the file does not exist"));
+    if (info.isDir())
+        throw PlaylistReadError(0, QStringLiteral("this is a folder, not a file"));
     if (!info.isFile())
-        throw PlaylistReadError("not a regular file: " + path.toStdString());
+        throw PlaylistReadError(0, QStringLiteral("this is not a regular file but a device, a pipe or a socket"));
     if (info.size() > MaxPlaylistFileBytes)
-        throw PlaylistReadError("playlist file too large: " + path.toStdString());
+        throw tooLarge();
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw PlaylistReadError("cannot open playlist file: " + path.toStdString());
+        throw PlaylistReadError(0, file.errorString());
 
     // Read in place into one buffer of the size seen above, one byte more so that the end
     // of the file is met by a read that comes back short or empty. A file that has grown
@@ -41,27 +61,27 @@ QByteArray readPlaylistBytes(const QString& path)
     }
     bytes.truncate(filled);
     if (file.error() != QFileDevice::NoError)
-        throw PlaylistReadError("cannot read playlist file: " + path.toStdString());
+        throw PlaylistReadError(0, file.errorString());
     if (bytes.size() > MaxPlaylistFileBytes)
-        throw PlaylistReadError("playlist file too large: " + path.toStdString());
+        throw tooLarge();
     return bytes;
 }
 
-QString decodePlaylistText(QByteArrayView bytes)
+QString decodePlaylistLine(QByteArrayView bytes)
 {
-    // Stateless so that a sequence cut off at the end counts as invalid; the byte-order
-    // mark must stay in the text, since it decides how the first line is read.
-    QStringDecoder utf8(QStringConverter::Utf8,
-                        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-
-    QStringDecoder windows1252("windows-1252");
-    if (windows1252.isValid())
-        return windows1252.decode(bytes);
-    // Without the codec every byte still becomes one character; only 0x80..0x9F differ.
-    return QString::fromLatin1(bytes);
+    if (bytes.isValidUtf8()) {
+        // fromUtf8 drops a leading byte-order mark; it stays, since it decides how a first
+        // line is read.
+        if (bytes.startsWith(Utf8ByteOrderMark))
+            return QChar(0xFEFF) + QString::fromUtf8(bytes.sliced(Utf8ByteOrderMark.size()));
+        return QString::fromUtf8(bytes);
+    }
+    QString text = QString::fromLatin1(bytes);
+    for (QChar& c : text) {
+        if (c.unicode() >= 0x80 && c.unicode() < 0xA0)
+            c = QChar(Windows1252From80[c.unicode() - 0x80]);
+    }
+    return text;
 }
 
 } // namespace orvanta

@@ -3,64 +3,117 @@
 #include "pls/IntegerConversion.h"
 #include "pls/PlaylistFile.h"
 
+#include <algorithm>
+
 namespace orvanta {
 
 namespace {
 
-// Reads a playlist's text one line at a time. A line ends at CR or at CR LF; an LF alone
-// is part of the line. The last line counts also without a line end, and a line end at the
-// very end of the text starts no further line. The text must outlive the reader and the
-// lines it hands out.
+// Splits a playlist's bytes into lines that end at CR or CR LF; an LF alone stays part of
+// its line. The last line counts also without a line end, and a line end at the very end
+// starts no further line. Lines are numbered as an editor shows them, which also breaks a
+// line at an LF alone, so that a message can point the user to the right one.
 class PlaylistLines {
 public:
-    explicit PlaylistLines(QStringView text) : m_text(text) {}
+    explicit PlaylistLines(QByteArrayView bytes) : m_bytes(bytes) {}
 
-    bool atEnd() const { return m_position >= m_text.size(); }
+    bool atEnd() const { return m_position >= m_bytes.size(); }
 
-    // The next line without its line end; throws PlaylistReadError when atEnd().
-    QStringView readLine();
+    // The next line without its line end; only when not atEnd().
+    QByteArrayView next()
+    {
+        qsizetype end = m_bytes.indexOf('\r', m_position);
+        if (end < 0)
+            end = m_bytes.size();
+        const QByteArrayView line = m_bytes.sliced(m_position, end - m_position);
+        m_position = end + 1;
+        if (m_position < m_bytes.size() && m_bytes[m_position] == '\n')
+            ++m_position;
+        m_number = m_nextNumber;
+        m_nextNumber += 1 + static_cast<int>(line.count('\n'));
+        return line;
+    }
+
+    // The editor's number of the line that next() gave last.
+    int number() const { return m_number; }
 
 private:
-    QStringView m_text;
+    QByteArrayView m_bytes;
     qsizetype m_position = 0;
+    int m_number = 0;
+    int m_nextNumber = 1;
 };
 
-QStringView PlaylistLines::readLine()
+QString englishNumber(qsizetype number)
 {
-    if (atEnd())
-        throw PlaylistReadError("read past the end of the playlist");
+    return QLocale(QLocale::English).toString(number);
+}
 
-    qsizetype lineEnd = m_text.indexOf(u'\r', m_position);
-    if (lineEnd < 0)
-        lineEnd = m_text.size();
-    const QStringView line = m_text.sliced(m_position, lineEnd - m_position);
+// A value as a message quotes it: a long one is cut, it may be a whole line.
+QString quoted(QStringView value)
+{
+    constexpr qsizetype shown = 40;
+    if (value.size() > shown)
+        return QStringLiteral("\"%1\u2026\"").arg(value.first(shown));
+    return QStringLiteral("\"%1\"").arg(value);
+}
 
-    m_position = lineEnd;
-    if (m_position < m_text.size()) {
-        ++m_position;
-        if (m_position < m_text.size() && m_text[m_position] == u'\n')
-            ++m_position;
+// A character takes at least one byte, so only a line of many bytes needs counting.
+void checkLength(QByteArrayView line, int number)
+{
+    if (line.size() > MaxLineLength && decodePlaylistLine(line).size() > MaxLineLength)
+        throw PlaylistReadError(number, QStringLiteral("the line is longer than %1 characters")
+                                            .arg(englishNumber(MaxLineLength)));
+}
+
+qint16 requireInteger16(QStringView value, const QLocale& locale, int number)
+{
+    const auto converted = toInteger16(value, locale);
+    if (!converted)
+        throw PlaylistReadError(number, QStringLiteral("%1 is not a whole number from -32,768 to 32,767")
+                                            .arg(quoted(value)));
+    return *converted;
+}
+
+PlaylistReadError tooShort(int number)
+{
+    return PlaylistReadError(number, QStringLiteral("the line is too short to hold its value"));
+}
+
+bool isAscii(QByteArrayView bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// The value of a line-mode line that starts with the first four letters of key. After a key
+// numbered with two digits or more ("File12="), it follows the "="; otherwise it starts at
+// the fixed position that fits a one-digit number, which a shorter line does not reach.
+QString valueOf(QByteArrayView line, QByteArrayView key, int number)
+{
+    if (line.startsWith(key)) {
+        qsizetype end = key.size();
+        while (end < line.size() && isDigit(line[end]))
+            ++end;
+        if (end - key.size() >= 2 && end < line.size() && line[end] == '=')
+            return decodePlaylistLine(line.sliced(end + 1));
     }
-    return line;
-}
-
-// A playlist value through the integer conversion; throws PlaylistReadError where the
-// conversion gives nothing, since such a value ends the reading.
-qint16 requireInteger16(QStringView value, const QLocale& locale)
-{
-    const auto number = toInteger16(value, locale);
-    if (!number)
-        throw PlaylistReadError("not a 16-bit number: " + value.toString().toStdString());
-    return *number;
-}
-
-// The text from the 0-based valueStart to the end. A line shorter than valueStart has no
-// value at all, which the reader treats as a broken file rather than an empty value.
-QStringView valueAt(QStringView line, qsizetype valueStart)
-{
-    if (line.size() < valueStart)
-        throw PlaylistReadError("line too short for its value: " + line.toString().toStdString());
-    return line.sliced(valueStart);
+    // Positions count characters. Over ASCII bytes, bytes and characters are one, and the
+    // rest of the line decodes as the whole line would.
+    const qsizetype start = key.size() + 2;
+    if (isAscii(line.first(std::min(start, line.size())))) {
+        if (line.size() < start)
+            throw tooShort(number);
+        return decodePlaylistLine(line.sliced(start));
+    }
+    const QString text = decodePlaylistLine(line);
+    if (text.size() < start)
+        throw tooShort(number);
+    return text.sliced(start);
 }
 
 void readLineMode(PlaylistLines& lines, const QLocale& locale, const StationCommit& commit)
@@ -68,14 +121,17 @@ void readLineMode(PlaylistLines& lines, const QLocale& locale, const StationComm
     PlaylistStation station;
     station.NumEntries = 1;
     while (!lines.atEnd()) {
-        const QStringView line = lines.readLine();
-        const QStringView key = line.first(qMin<qsizetype>(4, line.size()));
-        if (key == u"File") {
-            station.File = valueAt(line, 6).toString();
-        } else if (key == u"Titl") {
-            station.Title = valueAt(line, 7).toString();
-        } else if (key == u"Leng") {
-            station.Length = requireInteger16(valueAt(line, 8), locale);
+        const QByteArrayView line = lines.next();
+        const int number = lines.number();
+        checkLength(line, number);
+        const QByteArrayView start = line.first(std::min<qsizetype>(4, line.size()));
+        if (start == "File") {
+            station.File = valueOf(line, "File", number);
+        } else if (start == "Titl") {
+            station.Title = valueOf(line, "Title", number);
+        } else if (start == "Leng") {
+            station.Length = requireInteger16(valueOf(line, "Length", number), locale, number);
+            station.line = number;
             if (commit(station) == CommitResult::StopReading)
                 return;
         }
@@ -90,20 +146,21 @@ constexpr QStringView LengthKey = u"Length1=";
 
 // Applies the pending line when it is one the scan recognises, emptying it then.
 // Returns whether it completed a station.
-bool applyPendingLine(QString& pending, PlaylistStation& station, const QLocale& locale)
+bool applyPendingLine(QString& pending, PlaylistStation& station, const QLocale& locale, int number)
 {
     bool completesStation = false;
     if (pending == Header) {
         // Skipped.
     } else if (pending.startsWith(EntryCountKey)) {
         // Only the last character counts: "numberofentries=12" gives 2.
-        station.NumEntries = requireInteger16(QStringView(pending).last(1), locale);
+        station.NumEntries = requireInteger16(QStringView(pending).last(1), locale, number);
     } else if (pending.startsWith(FileKey)) {
         station.File = pending.sliced(FileKey.size());
     } else if (pending.startsWith(TitleKey)) {
         station.Title = pending.sliced(TitleKey.size());
     } else if (pending.startsWith(LengthKey)) {
-        station.Length = requireInteger16(QStringView(pending).sliced(LengthKey.size()), locale);
+        station.Length = requireInteger16(QStringView(pending).sliced(LengthKey.size()), locale, number);
+        station.line = number;
         completesStation = true;
     } else {
         return false;
@@ -112,31 +169,62 @@ bool applyPendingLine(QString& pending, PlaylistStation& station, const QLocale&
     return completesStation;
 }
 
-void readScanMode(QStringView firstLine, const QLocale& locale, const StationCommit& commit)
+// The first line's text, each of its LF-ended lines decoded on its own.
+QString scannedText(QByteArrayView firstLine)
 {
-    if (firstLine.size() > MaxScanModeLength)
-        throw PlaylistReadError("first line too long to scan");
+    QString text;
+    for (qsizetype start = 0;;) {
+        const qsizetype lineFeed = firstLine.indexOf('\n', start);
+        text += decodePlaylistLine(firstLine.sliced(start, (lineFeed < 0 ? firstLine.size() : lineFeed) - start));
+        if (lineFeed < 0)
+            return text;
+        text += u'\n';
+        start = lineFeed + 1;
+    }
+}
+
+void readScanMode(QByteArrayView firstLine, const QLocale& locale, const StationCommit& commit)
+{
+    const PlaylistReadError tooLong(1, QStringLiteral("the first line is longer than %1 characters")
+                                           .arg(englishNumber(MaxScanModeLength)));
+    // A character takes at most four bytes, so a line of many more needs no decoding.
+    if (firstLine.size() > 4 * MaxScanModeLength)
+        throw tooLong;
+    const QString text = scannedText(firstLine);
+    if (text.size() > MaxScanModeLength)
+        throw tooLong;
 
     PlaylistStation station;
     QString pending;
+    int number = 0;
     for (qsizetype start = 0;;) {
-        const qsizetype lineFeed = firstLine.indexOf(u'\n', start);
+        const qsizetype lineFeed = text.indexOf(u'\n', start);
         if (lineFeed < 0)
             return;
-        pending += firstLine.sliced(start, lineFeed - start);
+        pending += QStringView(text).sliced(start, lineFeed - start);
         start = lineFeed + 1;
-        if (applyPendingLine(pending, station, locale) && commit(station) == CommitResult::StopReading)
+        ++number;
+        if (applyPendingLine(pending, station, locale, number) && commit(station) == CommitResult::StopReading)
             return;
     }
 }
 
+bool isHeader(QByteArrayView line)
+{
+    // Only ASCII letters lower to those of the header, and no character takes more than
+    // four bytes: a longer line is none.
+    return line.size() <= 4 * Header.size() && decodePlaylistLine(line).toLower() == Header;
+}
+
 } // namespace
 
-void readPlaylistText(const QString& text, const QLocale& locale, const StationCommit& commit)
+void readPlaylist(QByteArrayView bytes, const QLocale& locale, const StationCommit& commit)
 {
-    PlaylistLines lines(text);
-    const QStringView firstLine = lines.readLine();
-    if (firstLine.toString().toLower() == u"[playlist]")
+    PlaylistLines lines(bytes);
+    if (lines.atEnd())
+        return;
+    const QByteArrayView firstLine = lines.next();
+    if (isHeader(firstLine))
         readLineMode(lines, locale, commit);
     else
         readScanMode(firstLine, locale, commit);
@@ -144,7 +232,7 @@ void readPlaylistText(const QString& text, const QLocale& locale, const StationC
 
 void readPlaylistFile(const QString& path, const QLocale& locale, const StationCommit& commit)
 {
-    readPlaylistText(decodePlaylistText(readPlaylistBytes(path)), locale, commit);
+    readPlaylist(readPlaylistBytes(path), locale, commit);
 }
 
 } // namespace orvanta

@@ -6,6 +6,7 @@
 
 #include <QStringList>
 
+#include <optional>
 #include <utility>
 
 namespace orvanta {
@@ -14,18 +15,17 @@ namespace {
 
 // The titles an import has committed and lst_Import does not show yet. A list widget
 // takes them far faster in one batch than one row at a time, and nothing looks at the
-// list while the file is read: they reach it before the duplicate message, whose modal
-// loop repaints the window, and when the import ends, however it ends.
+// list while the file is read: they reach it before any message, whose modal loop
+// repaints the window, and when the import ends, however it ends.
 class PendingTitles {
 public:
     explicit PendingTitles(ListBox& list) : m_list(list) {}
     PendingTitles(const PendingTitles&) = delete;
     PendingTitles& operator=(const PendingTitles&) = delete;
-    // Room was checked for every title taken, so this last flush cannot fail.
-    ~PendingTitles() { flush(); }
 
     bool listIsFull() const { return m_list.ListCount() + m_titles.size() >= ListBox::MaxItems; }
     void append(const QString& title) { m_titles.append(title); }
+    // Room was checked for every title taken, so this cannot fail.
     void flush() { m_list.AddItems(std::exchange(m_titles, {})); }
 
 private:
@@ -45,43 +45,60 @@ CommitResult commitStation(MainWindowParts& parts, PendingTitles& pending, const
     }
     // Checked before Add, so that no entry is ever left without its list item.
     if (pending.listIsFull())
-        throw ListFullError("the import list is full");
-    const PlaylistEntry entry =
-        playlists.Add(station.NumEntries, station.File, station.Title, station.Length, station.File);
-    pending.append(entry->Title());
+        throw PlaylistReadError(station.line, QStringLiteral("the import list is full"));
+    try {
+        const PlaylistEntry entry =
+            playlists.Add(station.NumEntries, station.File, station.Title, station.Length, station.File);
+        pending.append(entry->Title());
+    } catch (const DuplicateKeyError&) {
+        throw PlaylistReadError(station.line, QStringLiteral("another station already has this address"));
+    }
     return CommitResult::KeepReading;
 }
 
-void importPlaylist(MainWindowParts& parts)
+// Reads the file into Playlists and lst_Import; the failure that ended the reading early,
+// if one did.
+std::optional<PlaylistReadError> importFile(MainWindowParts& parts, const QString& path)
 {
-    CommonDialog& dialog = parts.CommDL;
-    dialog.DialogTitle = QStringLiteral("Select a Shoutcast Playlist");
-    dialog.Filter = QStringLiteral("(Shoutcast Playlist) *.pls|*.pls");
-    dialog.CancelError = true;
-    dialog.FileName = QString();
-    dialog.ShowOpen();
-
     // The import adds at most as many stations as lst_Import has room for.
     colPlaylist& playlists = Module1::Playlists();
     playlists.reserve(playlists.Count() + ListBox::MaxItems - parts.lst_Import.ListCount());
     PendingTitles pending(parts.lst_Import);
-    readPlaylistFile(dialog.FileName, parts.numberLocale, [&parts, &pending](const PlaylistStation& station) {
-        return commitStation(parts, pending, station);
-    });
+    std::optional<PlaylistReadError> failure;
+    try {
+        readPlaylistFile(path, parts.numberLocale, [&parts, &pending](const PlaylistStation& station) {
+            return commitStation(parts, pending, station);
+        });
+    } catch (const PlaylistReadError& error) {
+        failure = error;
+    }
+    pending.flush();
+    return failure;
+}
+
+QString failureText(const QString& path, const PlaylistReadError& failure)
+{
+    const QString where = failure.line() > 0 ? QStringLiteral("%1, line %2").arg(path).arg(failure.line()) : path;
+    return QStringLiteral("The playlist was not imported completely.\n%1: %2").arg(where, failure.reason());
 }
 
 } // namespace
 
 void btn_Import_Click(MainWindowParts& parts)
 {
-    // Every failure ends the import quietly; what was committed before stays.
+    CommonDialog& dialog = parts.CommDL;
+    dialog.DialogTitle = QStringLiteral("Select a Shoutcast Playlist");
+    dialog.Filter = QStringLiteral("(Shoutcast Playlist) *.pls|*.pls");
+    dialog.CancelError = true;
+    dialog.FileName = QString();
     try {
-        importPlaylist(parts);
+        dialog.ShowOpen();
     } catch (const DialogCancelledError&) {
-    } catch (const PlaylistReadError&) {
-    } catch (const PlaylistError&) {
-    } catch (const ListFullError&) {
+        return;
     }
+    const QString path = dialog.FileName;
+    if (const auto failure = importFile(parts, path))
+        parts.messageBox.MsgBox(failureText(path, *failure), AppTitle);
 }
 
 } // namespace orvanta

@@ -6,6 +6,7 @@
 
 #include "GeneratedPlaylists.h"
 #include "MemoryListBox.h"
+#include "QStringPrinting.h"
 #include "ui/EditDialogView.h"
 #include "ui/MainWindowParts.h"
 #include "ui/Module1.h"

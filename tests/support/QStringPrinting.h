@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <ostream>
 
@@ -8,4 +9,9 @@
 inline void PrintTo(const QString& text, std::ostream* out)
 {
     *out << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(const QStringList& texts, std::ostream* out)
+{
+    *out << '{' << texts.join(QStringLiteral("\", \"")).prepend(u'"').append(u'"').toStdString() << '}';
 }
