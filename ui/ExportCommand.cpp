@@ -3,6 +3,7 @@
 #include "pls/PlaylistWriter.h"
 #include "ui/Module1.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <stdexcept>
@@ -40,17 +41,36 @@ QList<PlaylistEntry> stationsOf(const ListBox& list)
     return stations;
 }
 
+// Why the file could not be opened, naming the folder where the folder is the cause.
+QString openFailure(const QFileInfo& target, const QString& error)
+{
+    const QFileInfo folder(target.absolutePath());
+    if (!folder.exists())
+        return QStringLiteral("the folder \"%1\" does not exist").arg(folder.filePath());
+    if (!target.exists())
+        return QStringLiteral("no file can be made in the folder \"%1\": %2").arg(folder.filePath(), error);
+    return error;
+}
+
 // QSaveFile writes to a temporary file beside the target and puts it in the target's
 // place only on commit; without a commit it removes the temporary file. So the old
-// file survives every failure whole, and a new one appears only complete.
+// file survives every failure whole, and a new one appears only complete. Where the
+// folder takes no new file but the file itself may be written, it is written in place.
 // The file is unbuffered because Qt 6.4's commit() misses a write that fails while it
 // flushes its buffer, and would put a cut-off file in place. A short write is followed
 // by another, which then fails with the system's reason (disk full, file too large).
 void save(const QString& path, const QByteArray& bytes)
 {
+    // A device or a pipe would be replaced by a regular file.
+    const QFileInfo target(path);
+    if (target.isDir())
+        throw ExportFailure(QStringLiteral("this is a folder, not a file"));
+    if (target.exists() && !target.isFile())
+        throw ExportFailure(QStringLiteral("this is not a regular file but a device, a pipe or a socket"));
     QSaveFile file(path);
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw ExportFailure(file.errorString());
+        throw ExportFailure(openFailure(target, file.errorString()));
     for (qint64 written = 0; written < bytes.size();) {
         const qint64 step = file.write(bytes.constData() + written, bytes.size() - written);
         if (step <= 0)
@@ -83,7 +103,8 @@ void btn_Export_Click(MainWindowParts& parts)
 
     const QString path = dialog.FileName;
     try {
-        save(path, writePlaylist(stationsOf(parts.lst_Output)));
+        const PlaylistFormat format = parts.opt_V2.Value() ? PlaylistFormat::Standard : PlaylistFormat::Orvanta;
+        save(path, writePlaylist(stationsOf(parts.lst_Output), format));
     } catch (const ExportFailure& failure) {
         parts.messageBox.MsgBox(failureText(path, failure.reason()), AppTitle);
     }

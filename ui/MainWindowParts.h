@@ -3,6 +3,7 @@
 #include "ui/CommonDialog.h"
 #include "ui/ListBox.h"
 #include "ui/MessageBox.h"
+#include "ui/OptionButton.h"
 #include "ui/WindowState.h"
 
 #include <QLocale>
@@ -13,6 +14,8 @@ namespace orvanta {
 struct MainWindowParts {
     ListBox& lst_Import;
     ListBox& lst_Output;
+    // "Version 2": the export writes a standard playlist when it is set.
+    const OptionButton& opt_V2;
     CommonDialog& CommDL;
     MessageBox& messageBox;
     WindowState& window;

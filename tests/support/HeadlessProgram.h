@@ -58,6 +58,11 @@ struct RecordingMessageBox final : MessageBox {
     }
 };
 
+struct FakeOption final : OptionButton {
+    bool Value() const override { return value; }
+    bool value = false;
+};
+
 struct FakeWindow final : WindowState {
     bool Enabled() const override { return enabled; }
     void setEnabled(bool value) override { enabled = value; }
@@ -83,12 +88,13 @@ struct FakeEditDialog final : EditDialogView {
 // Not copyable: parts refers to the members.
 struct HeadlessProgram {
     explicit HeadlessProgram(const QLocale& numberLocale = QLocale::c())
-        : parts{lst_Import, lst_Output, CommDL, messages, window, numberLocale} {}
+        : parts{lst_Import, lst_Output, opt_V2, CommDL, messages, window, numberLocale} {}
     HeadlessProgram(const HeadlessProgram&) = delete;
     HeadlessProgram& operator=(const HeadlessProgram&) = delete;
 
     MemoryListBox lst_Import;
     MemoryListBox lst_Output;
+    FakeOption opt_V2;
     ScriptedChooser chooser;
     CommonDialog CommDL{chooser};
     RecordingMessageBox messages;

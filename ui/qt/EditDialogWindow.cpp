@@ -53,7 +53,7 @@ bool isEnterKey(int key)
 EditDialogWindow::EditDialogWindow(MainWindowParts& mainParts, QWidget& mainWindow)
     : QDialog(&mainWindow, dialogFlags),
       m_messageBox(*this),
-      m_parts{mainParts.lst_Import, mainParts.lst_Output, mainParts.CommDL,
+      m_parts{mainParts.lst_Import, mainParts.lst_Output, mainParts.opt_V2,      mainParts.CommDL,
               m_messageBox,         mainParts.window,     mainParts.numberLocale}
 {
     setObjectName(QStringLiteral("frm_Edit"));

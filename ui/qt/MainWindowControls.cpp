@@ -61,12 +61,11 @@ QFrame* line(QWidget* container, const char* name, int left, int right, int y)
     return control;
 }
 
-// Shown greyed out: nothing in the program enables, sets or reads the versions.
-QRadioButton* disabledOption(QWidget* container, const char* name, const QString& caption,
-                             const QRect& geometry)
+QRadioButton* option(QWidget* container, const char* name, const QString& caption, const QRect& geometry,
+                     const QString& toolTip)
 {
     auto* control = place(new QRadioButton(caption, container), name, geometry);
-    control->setEnabled(false);
+    control->setToolTip(toolTip);
     return control;
 }
 
@@ -86,11 +85,15 @@ MainWindowControls buildMainWindowControls(QWidget& window)
     c.lst_Import->setAccessibleName(QStringLiteral("Import list"));
 
     c.Frame2 = frame(&window, "Frame2", QStringLiteral("Export Playlist"), QRect(280, 0, 225, 257));
-    c.opt_V1 = disabledOption(c.Frame2, "opt_V1", QStringLiteral("Version 1"), QRect(16, 16, 73, 17));
-    c.opt_V2 = disabledOption(c.Frame2, "opt_V2", QStringLiteral("Version 2"), QRect(120, 16, 73, 17));
+    // The choice lasts for the run; the program keeps no settings.
+    c.opt_V1 = option(c.Frame2, "opt_V1", QStringLiteral("Version 1"), QRect(16, 16, 73, 17),
+                      QStringLiteral("Playlist for the Orvanta player"));
+    c.opt_V2 = option(c.Frame2, "opt_V2", QStringLiteral("Version 2"), QRect(120, 16, 73, 17),
+                      QStringLiteral("Standard playlist (PLS version 2) for other players"));
     c.versionGroup = new QButtonGroup(c.Frame2);
     c.versionGroup->addButton(c.opt_V1);
     c.versionGroup->addButton(c.opt_V2);
+    c.opt_V1->setChecked(true);
     c.btn_Export = button(c.Frame2, "btn_Export", QStringLiteral("Export"), QRect(80, 40, 57, 25));
     c.lst_Output = place(new QListWidget(c.Frame2), "lst_Output", QRect(8, 72, 209, 173));
     c.lst_Output->setAccessibleName(QStringLiteral("Output list"));
@@ -108,7 +111,8 @@ MainWindowControls buildMainWindowControls(QWidget& window)
     c.btn_DelI = button(&window, "btn_DelI", QStringLiteral("x"), QRect(240, 216, 33, 25),
                         QStringLiteral("Delete and item from either list."));
 
-    // The tab indexes: frames and the disabled options hold their places but take no focus.
+    // The tab indexes: frames hold their places but take no focus, and of the options
+    // only the one set takes it, as in any group of radio buttons.
     QWidget* const order[] = {c.Frame1,     c.Frame2,     c.opt_V1,  c.opt_V2,
                                     c.btn_Export, c.btn_Import, c.lst_Import, c.lst_Output,
                                     c.btn_Add,    c.btn_Rem,    c.btn_AllAdd, c.btn_AllRem,

@@ -28,11 +28,12 @@ PlayListMainWindow::PlayListMainWindow(FileChooser* fileChooser, QWidget* parent
       m_controls(buildMainWindowControls(*this)),
       m_importList(*m_controls.lst_Import),
       m_outputList(*m_controls.lst_Output),
+      m_versionTwo(*m_controls.opt_V2),
       m_fileChooser(*this),
       m_commDL(fileChooser ? *fileChooser : m_fileChooser),
       m_messageBox(*this),
       m_windowState(*this),
-      m_parts{m_importList, m_outputList, m_commDL, m_messageBox, m_windowState, QLocale::system()}
+      m_parts{m_importList, m_outputList, m_versionTwo, m_commDL, m_messageBox, m_windowState, QLocale::system()}
 {
     setObjectName(QStringLiteral("PlayList_Main"));
     setWindowTitle(AppTitle);

@@ -6,6 +6,7 @@
 #include "ui/qt/QtFileChooser.h"
 #include "ui/qt/QtListBox.h"
 #include "ui/qt/QtMessageBox.h"
+#include "ui/qt/QtOptionButton.h"
 #include "ui/qt/QtWindowState.h"
 
 #include <QWidget>
@@ -39,6 +40,7 @@ private:
     MainWindowControls m_controls;
     QtListBox m_importList;
     QtListBox m_outputList;
+    QtOptionButton m_versionTwo;
     QtFileChooser m_fileChooser;
     CommonDialog m_commDL;
     QtMessageBox m_messageBox;

@@ -108,8 +108,8 @@ TEST_F(MainWindow, BothWindowsHaveFixedLayoutsAndTheMainOneStaysOpenWhileDisable
         {"btn_Import", "Frame1", {80, 40, 57, 25}, "Import", "", "Import"},
         {"lst_Import", "Frame1", {8, 72, 217, 173}, "", "Double Click to Edit.", "Import list"},
         {"Frame2", "PlayList_Main", {280, 0, 225, 257}, "Export Playlist", "", "Export Playlist"},
-        {"opt_V1", "Frame2", {16, 16, 73, 17}, "Version 1", "", "Version 1"},
-        {"opt_V2", "Frame2", {120, 16, 73, 17}, "Version 2", "", "Version 2"},
+        {"opt_V1", "Frame2", {16, 16, 73, 17}, "Version 1", "Playlist for the Orvanta player", "Version 1"},
+        {"opt_V2", "Frame2", {120, 16, 73, 17}, "Version 2", "Standard playlist (PLS version 2) for other players", "Version 2"},
         {"btn_Export", "Frame2", {80, 40, 57, 25}, "Export", "", "Export"},
         {"lst_Output", "Frame2", {8, 72, 209, 173}, "", "", "Output list"},
         {"btn_Add", "PlayList_Main", {240, 72, 33, 25}, ">", "Add Selected Item.", "Add Selected Item."},
@@ -138,8 +138,8 @@ TEST_F(MainWindow, BothWindowsHaveFixedLayoutsAndTheMainOneStaysOpenWhileDisable
     for (const auto& [widget, size] : {std::pair<QWidget*, QSize>{&window, {505, 259}}, {dialog, {313, 151}}})
         EXPECT_TRUE(widget->minimumSize() == size && widget->maximumSize() == size) << widget->objectName().toStdString();
     ASSERT_TRUE(controls.opt_V1->group() && controls.opt_V1->group() == controls.opt_V2->group());
-    for (const QRadioButton* option : {controls.opt_V1, controls.opt_V2})
-        EXPECT_TRUE(!option->isEnabled() && !option->isChecked()) << option->objectName().toStdString();
+    EXPECT_TRUE(controls.opt_V1->isEnabled() && controls.opt_V2->isEnabled());
+    EXPECT_TRUE(controls.opt_V1->isChecked() && !controls.opt_V2->isChecked());
     // The request reaches the widget through its platform window, as the title bar's does.
     for (const bool enabled : {false, true}) {
         parts.window.setEnabled(enabled);
@@ -154,8 +154,8 @@ TEST_F(MainWindow, FocusSelectionListButtonsAndExportFollowRealClicksAndKeys)
 {
     EXPECT_EQ(focusName(), "btn_Export");
     EXPECT_EQ(Module1::ListFocus(), Module1::NoListFocus);
-    EXPECT_EQ(tabThrough(9), QStringList({"btn_Import", "lst_Import", "lst_Output", "btn_Add", "btn_Rem",
-                                          "btn_AllAdd", "btn_AllRem", "btn_DelI", "btn_Export"}));
+    EXPECT_EQ(tabThrough(10), QStringList({"btn_Import", "lst_Import", "lst_Output", "btn_Add", "btn_Rem",
+                                           "btn_AllAdd", "btn_AllRem", "btn_DelI", "opt_V1", "btn_Export"}));
     click(controls.lst_Import, 2);
     click(controls.lst_Import, 0, Qt::ControlModifier);
     click(controls.lst_Import, 1, Qt::ShiftModifier);
