@@ -6,7 +6,8 @@ READER: totem (totem-pl-parser through GObject introspection), configparser (Pyt
 as by default), configparser-lenient (strict=False), mpg123.
 Prints one station per line as "<file><TAB><title>" (title empty when the reader gives none).
 Exit 0: read; 1: the reader rejected the file; 2: the reader is not installed; 3: it did not
-finish in time (totem-pl-parser loops forever on some files, so it runs in a child process).
+finish in time (totem-pl-parser loops forever on some files, so it runs in a child process);
+64: wrong arguments.
 """
 import configparser
 import re
