@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     xvfb xauth
     desktop-file-utils appstream
+    python3-gi gir1.2-totemplparser-1.0 mpg123
     clang-14 libclang-rt-14-dev
 )
 

@@ -38,22 +38,18 @@ struct Generator {
     QString file(int i) { return QStringLiteral("http://%1.example:").arg(i) + text(8); }
 };
 
-QByteArray entry(const QString& file, const QString& title, const QByteArray& length)
-{
-    return "File1=" + file.toUtf8() + "\r\nTitle1=" + title.toUtf8() + "\r\nLength1=" + length + "\r\n\r\n";
-}
-
 // The collection as playlist entries, in its order.
 std::string collection()
 {
     QByteArray entries;
     for (const PlaylistEntry& station : Module1::Playlists())
-        entries += entry(station->File(), station->Title(), QByteArray::number(station->Length()));
+        entries += stationBlock(station->File(), station->Title(), QByteArray::number(station->Length()));
     return entries.toStdString();
 }
 
 using ProgramPropertyTest = HeadlessProgramTest;
 
+// In either form; the standard one writes a line break inside a value as a blank.
 TEST_F(ProgramPropertyTest, WhatTheExportWritesTheImportReadsBackUnchanged)
 {
     QTemporaryDir folder;
@@ -62,20 +58,27 @@ TEST_F(ProgramPropertyTest, WhatTheExportWritesTheImportReadsBackUnchanged)
         Generator generate{std::mt19937(seed)};
         const QLocale locale = seed % 2 ? QLocale::c() : QLocale(QLocale::German, QLocale::Germany);
         HeadlessProgram program(locale);
+        program.opt_V2.value = seed / 2 % 2;
+        const auto asWritten = [&](QString text) { return program.opt_V2.value ? text.replace(u'\n', u' ') : text; };
         program.chooser.answers = {folder.filePath(QString::number(seed)), folder.filePath(QString::number(seed))};
         Module1::reset();
+        QByteArray written;
+        QStringList writtenTitles;
         for (int i = generate.below(40); i > 0; --i) {
-            const QString file = generate.file(i), title = generate.title(i);
-            Module1::Playlists().Add(1, file, title, qint16(generate.length().toInt()), file);
+            const QString file = generate.file(i);
+            const QString title = generate.title(i);
+            const QByteArray length = generate.length();
+            Module1::Playlists().Add(1, file, title, qint16(length.toInt()), file);
             program.lst_Output.AddItem(title);
+            written += stationBlock(asWritten(file), asWritten(title), length);
+            writtenTitles << asWritten(title);
         }
-        const std::string exported = collection();
         btn_Export_Click(program.parts);
         Module1::reset();
         btn_Import_Click(program.parts);
         EXPECT_TRUE(program.messages.shown.empty());
-        EXPECT_EQ(collection(), exported);
-        EXPECT_EQ(program.lst_Import.items().join(u'|').toStdString(), program.lst_Output.items().join(u'|').toStdString());
+        EXPECT_EQ(collection(), written.toStdString());
+        EXPECT_EQ(program.lst_Import.items(), writtenTitles);
     }
 }
 
@@ -90,15 +93,17 @@ TEST_F(ProgramPropertyTest, AnySessionKeepsOneStationPerListedTitleAndNoneWithou
         HeadlessProgram program;
         // A small pool of titles and addresses makes repeats across imports and edits common.
         QStringList titles, files;
-        for (int i = 0; i < 12; ++i)
-            titles << generate.title(i), files << generate.file(i);
+        for (int i = 0; i < 12; ++i) {
+            titles << generate.title(i);
+            files << generate.file(i);
+        }
         for (int step = 0; step < 80; ++step) {
             const int action = generate.below(9);
             MemoryListBox& list = action == 1 ? program.lst_Import : program.lst_Output;
             if (action == 0) {
                 QByteArray playlist = "[playlist]\r\n";
                 for (int i = generate.below(5); i > 0; --i)
-                    playlist += entry(files[generate.below(12)], titles[generate.below(12)], generate.length());
+                    playlist += stationBlock(files[generate.below(12)], titles[generate.below(12)], generate.length());
                 program.chooser.answers = {writeFile(folder.filePath(QStringLiteral("%1-%2").arg(seed).arg(step)), playlist)};
                 btn_Import_Click(program.parts);
             } else if (action <= 2 && list.ListCount() > 0) {
@@ -119,7 +124,8 @@ TEST_F(ProgramPropertyTest, AnySessionKeepsOneStationPerListedTitleAndNoneWithou
             QStringList listed = program.lst_Import.items() + program.lst_Output.items(), held;
             for (const PlaylistEntry& station : Module1::Playlists())
                 held << station->Title();
-            listed.sort(), held.sort();
+            listed.sort();
+            held.sort();
             ASSERT_EQ(listed.join(u'|').toStdString(), held.join(u'|').toStdString()) << "step " << step;
             ASSERT_EQ(listed.removeDuplicates(), 0) << "step " << step;
         }
