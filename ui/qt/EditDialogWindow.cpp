@@ -1,5 +1,6 @@
 #include "ui/qt/EditDialogWindow.h"
 
+#include "pls/PlaylistReader.h"
 #include "ui/EditDialog.h"
 
 #include <QGroupBox>
@@ -8,7 +9,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QValidator>
 
+#include <algorithm>
 #include <utility>
 
 namespace orvanta {
@@ -26,11 +29,13 @@ Control* place(Control* control, const char* name, const QRect& geometry)
     return control;
 }
 
+// Each field holds the longest value a station can have, so OK with no change keeps it whole.
 QLineEdit* field(QWidget* frame, const char* name, const QRect& geometry, const QString& toolTip, bool enabled)
 {
     auto* control = place(new QLineEdit(frame), name, geometry);
     control->setToolTip(toolTip);
     control->setEnabled(enabled);
+    control->setMaxLength(static_cast<int>(MaxLineLength));
     return control;
 }
 
@@ -48,7 +53,50 @@ bool isEnterKey(int key)
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
+bool isLineBreak(QChar c)
+{
+    return c == u'\r' || c == u'\n';
+}
+
 } // namespace
+
+// Keeps what the user puts into the title on one line: of text that comes in at once, a
+// paste or a drop, only what stands before its first line break is kept, as a classic
+// single-line text box does; a line break would split the station's title line in the
+// playlist file. What came in ends at the cursor and starts after what the new text shares
+// with the text before. The text the dialog is filled with is taken whole (a station read
+// from a file may hold an LF), so the fill sets it as the text before.
+class SingleLineValidator final : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    void setTextBefore(const QString& text) { m_before = text; }
+
+    State validate(QString& input, int& position) const override
+    {
+        if (std::any_of(input.cbegin(), input.cend(), isLineBreak)) {
+            // The text after the cursor is what stood after the change before it.
+            qsizetype tail = input.size() - position;
+            if (tail > m_before.size() || QStringView(input).last(tail) != QStringView(m_before).last(tail))
+                tail = 0;
+            qsizetype head = 0;
+            while (head < position && head < m_before.size() - tail && input[head] == m_before[head])
+                ++head;
+            const QStringView added = QStringView(input).sliced(head, position - head);
+            const auto lineBreak = std::find_if(added.begin(), added.end(), isLineBreak);
+            if (lineBreak != added.end()) {
+                const qsizetype kept = head + (lineBreak - added.begin());
+                input = input.first(kept) + input.last(tail);
+                position = static_cast<int>(kept);
+            }
+        }
+        m_before = input;
+        return Acceptable;
+    }
+
+private:
+    mutable QString m_before;
+};
 
 EditDialogWindow::EditDialogWindow(MainWindowParts& mainParts, QWidget& mainWindow)
     : QDialog(&mainWindow, dialogFlags),
@@ -64,6 +112,8 @@ EditDialogWindow::EditDialogWindow(MainWindowParts& mainParts, QWidget& mainWind
     place(new QLabel(QStringLiteral("Title"), frame), "Label1", QRect(8, 16, 73, 17));
     m_txtTitle = field(frame, "txt_Title", QRect(88, 16, 217, 19),
                        QStringLiteral("The name of the audio stream."), true);
+    m_titleValidator = new SingleLineValidator(m_txtTitle);
+    m_txtTitle->setValidator(m_titleValidator);
     place(new QLabel(QStringLiteral("URL"), frame), "Label2", QRect(8, 48, 73, 17));
     m_txtUrl = field(frame, "txt_URL", QRect(88, 48, 217, 19),
                      QStringLiteral("The location and port of the audio stream."), false);
@@ -91,6 +141,7 @@ QString EditDialogWindow::titleText() const
 
 void EditDialogWindow::setTitleText(const QString& text)
 {
+    m_titleValidator->setTextBefore(text);
     m_txtTitle->setText(text);
 }
 
@@ -135,7 +186,7 @@ void EditDialogWindow::Unload()
     // Not every window manager hands the keyboard back to the window below.
     parentWidget()->activateWindow();
     // setText, unlike clear, also forgets the undo history.
-    m_txtTitle->setText(QString());
+    setTitleText(QString());
     m_txtUrl->setText(QString());
     m_txtLength->setText(QString());
 }

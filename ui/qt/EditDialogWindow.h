@@ -11,8 +11,10 @@ class QPushButton;
 
 namespace orvanta {
 
+class SingleLineValidator;
+
 // frm_Edit: the non-modal dialog that corrects a station's title. Only the title field
-// takes input; address and length are shown greyed out. OK, or Enter released in the
+// takes input, one line of it; address and length are shown greyed out. OK, or Enter released in the
 // title field, applies; Cancel, Esc and the close box cancel. No button is the default,
 // so Enter pressed anywhere else does nothing.
 class EditDialogWindow final : public QDialog, public EditDialogView {
@@ -42,6 +44,7 @@ private:
     QtMessageBox m_messageBox;
     MainWindowParts m_parts;
     QLineEdit* m_txtTitle;
+    SingleLineValidator* m_titleValidator;
     QLineEdit* m_txtUrl;
     QLineEdit* m_txtLength;
     QPushButton* m_btnOk;

@@ -6,6 +6,7 @@
 #include "ui/qt/PlayListMainWindow.h"
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileDialog>
@@ -81,12 +82,12 @@ protected:
         return visited;
     }
 
-    // frm_Edit, opened by a double-click on the first import item.
-    void openEdit()
+    // frm_Edit, opened by a double-click on an import item.
+    void openEdit(int row = 0)
     {
-        click(controls.lst_Import, 0);
+        click(controls.lst_Import, row);
         QTest::mouseDClick(controls.lst_Import->viewport(), Qt::LeftButton, {},
-                           controls.lst_Import->visualItemRect(controls.lst_Import->item(0)).center());
+                           controls.lst_Import->visualItemRect(controls.lst_Import->item(row)).center());
         // A window counts as active while its parent is, so wait for the dialog itself.
         ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == dialog; }));
         ASSERT_FALSE(window.isEnabled());
@@ -254,6 +255,34 @@ TEST_F(MainWindow, EditFocusesTitleAndButtonsOnlyAppliesOnEnterReleaseAndEveryWa
     QTest::keyRelease(title, Qt::Key_Return);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(shown(), "[A+]B+C+|XY|");
+}
+
+// OK with no change keeps title, address and length whole, however long, and a title as
+// read from a file with an LF in it; of a paste, the title keeps the first line.
+TEST_F(MainWindow, OkKeepsEveryValueWholeAndAPasteStaysOnOneLine)
+{
+    const QString longTitle(40000, u't'), longUrl = "http://" + QString(40000, u'u');
+    for (const auto& [file, title] : {std::pair<QString, QString>{longUrl, longTitle}, {"http://lf", "Line\nBreak"}}) {
+        Module1::Playlists().Add(3, file, title, -32768, file);
+        parts.lst_Import.AddItem(title);
+        openEdit(parts.lst_Import.ListCount() - 1);
+        QTest::mouseClick(control("btn_OK"), Qt::LeftButton);
+        ASSERT_FALSE(dialog->isVisible());
+        const PlaylistEntry entry = Module1::Playlists().findPlaylist(title);
+        ASSERT_TRUE(entry);
+        EXPECT_TRUE(entry->File() == file && entry->Length() == -32768 && entry->NumEntries() == 1);
+        EXPECT_EQ(parts.lst_Import.List(parts.lst_Import.ListCount() - 1), title);
+    }
+    const std::pair<const char*, const char*> pastes[] = {
+        {"Rock\r\nFile1=http://evil/", "JaRockzz"}, {"Rock\nFile1=x", "JaRockzz"}, {"Rock\rFile1=x", "JaRockzz"}, {"\nx", "Jazz"}};
+    openEdit();
+    for (const auto& [pasted, kept] : pastes) {
+        title->setText("Jazz");
+        title->setCursorPosition(2);
+        QGuiApplication::clipboard()->setText(pasted);
+        QTest::keyClick(title, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(title->text(), kept) << pasted;
+    }
 }
 
 } // namespace

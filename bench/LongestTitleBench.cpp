@@ -1,0 +1,81 @@
+#include "HeadlessProgram.h"
+#include "pls/PlaylistReader.h"
+#include "ui/qt/PlayListMainWindow.h"
+
+#include <QAbstractItemView>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <ctime>
+
+namespace orvanta {
+namespace {
+
+double threadCpuSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// One step and the event loop's layout and repaint after it, in CPU seconds.
+template <typename Action>
+double cpuSecondsOf(Action&& action)
+{
+    const double start = threadCpuSeconds();
+    action();
+    for (int pass = 0; pass < 3; ++pass)
+        QCoreApplication::processEvents();
+    return threadCpuSeconds() - start;
+}
+
+// The longest title a line may carry, in a station among ordinary ones, through every
+// command the user can give it on the real window: each counter is one step's time in
+// seconds, the window repainted after it.
+void BM_LongestTitle(benchmark::State& state)
+{
+    QTemporaryDir folder;
+    const QString longest(MaxLineLength - QStringLiteral("Title1=").size(), u'W');
+    const QString path = testing::writeFile(folder.filePath("long.pls"),
+                                            testing::generatedPlaylist(20) + testing::stationBlock("http://long/", longest));
+    testing::ScriptedChooser chooser;
+    enum Step { Import, Select, Add, RemoveAll, Edit, Ok, StepCount };
+    double seconds[StepCount] = {};
+    bool held = true;
+    for (auto _ : state) {
+        Module1::reset();
+        chooser.answers = {path};
+        PlayListMainWindow window(chooser);
+        window.show();
+        cpuSecondsOf([] {});
+        const MainWindowControls& controls = window.controls();
+        ListBox& lst_Import = window.parts().lst_Import;
+        auto* dialog = window.findChild<QDialog*>(QStringLiteral("frm_Edit"));
+        auto* view = window.findChild<QAbstractItemView*>(QStringLiteral("lst_Import"));
+        const auto selectLast = [&] { view->setCurrentIndex(view->model()->index(lst_Import.ListCount() - 1, 0)); };
+        seconds[Import] += cpuSecondsOf([&] { controls.btn_Import->click(); });
+        seconds[Select] += cpuSecondsOf(selectLast);
+        seconds[Add] += cpuSecondsOf([&] { controls.btn_Add->click(); });
+        seconds[RemoveAll] += cpuSecondsOf([&] { controls.btn_AllRem->click(); });
+        selectLast();
+        seconds[Edit] += cpuSecondsOf([&] { emit view->doubleClicked(view->currentIndex()); });
+        seconds[Ok] += cpuSecondsOf([&] { dialog->findChild<QPushButton*>(QStringLiteral("btn_OK"))->click(); });
+        held = held && lst_Import.ListCount() == 21 && lst_Import.List(20) == longest;
+    }
+    Module1::reset();
+    if (!held)
+        state.SkipWithError("the long title did not go round");
+    const double runs = static_cast<double>(state.iterations());
+    const char* names[StepCount] = {"import", "select", "add", "rem_all", "edit", "ok"};
+    for (int step = 0; step < StepCount; ++step)
+        state.counters[names[step]] = benchmark::Counter(seconds[step] / runs);
+}
+
+BENCHMARK(BM_LongestTitle)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace orvanta
