@@ -3,7 +3,7 @@
 #include "ui/qt/PlayListMainWindow.h"
 
 #include <QCoreApplication>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 
 #include <benchmark/benchmark.h>
@@ -113,7 +113,8 @@ void BM_DeleteFromFullList_Qt(benchmark::State& state)
     constexpr qint16 middle = ListBox::MaxItems / 2;
     for (auto _ : state) {
         const QString title = lst_Import.List(middle);
-        window->controls().lst_Import->setCurrentRow(middle);
+        QListView* const list = window->controls().lst_Import;
+        list->setCurrentIndex(list->model()->index(middle, 0));
         window->controls().btn_DelI->click();
         ShownWindow::settle();
         state.PauseTiming();

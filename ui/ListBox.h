@@ -39,6 +39,12 @@ public:
     }
     // Removes the item at index; removing the selected item leaves none selected.
     virtual void RemoveItem(qint16 index) = 0;
+    // Removes count items from index on, as RemoveItem(index) count times would, in one step.
+    virtual void RemoveItems(qint16 index, qint16 count)
+    {
+        for (qint16 i = 0; i < count; ++i)
+            RemoveItem(index);
+    }
     // Selected(index) = False: unselects the item (no effect on an unselected one).
     virtual void Unselect(qint16 index) = 0;
     // Repaints at once; changes no content.

@@ -20,16 +20,18 @@ void moveSelectedTitle(ListBox& from, ListBox& to)
     from.RemoveItem(from.ListIndex());
 }
 
-// All titles are copied before any is removed. Only the leading ones that fit in `to`
-// travel, so a full list never loses or doubles a title.
+// All titles are copied before any is removed, each way in one batch. Only the leading
+// ones that fit in `to` travel, so a full list never loses or doubles a title.
 void moveLeadingTitles(ListBox& from, ListBox& to)
 {
     const qint16 room = ListBox::MaxItems - to.ListCount();
     const qint16 moving = std::min(from.ListCount(), room);
+    QStringList titles;
+    titles.reserve(moving);
     for (qint16 i = 0; i < moving; ++i)
-        to.AddItem(from.List(i));
-    for (qint16 i = 0; i < moving; ++i)
-        from.RemoveItem(0);
+        titles.append(from.List(i));
+    to.AddItems(titles);
+    from.RemoveItems(0, moving);
 }
 
 // The list that ListFocus names, when it has a selected item; the other list's

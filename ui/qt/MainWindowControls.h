@@ -3,7 +3,7 @@
 class QButtonGroup;
 class QFrame;
 class QGroupBox;
-class QListWidget;
+class QListView;
 class QPushButton;
 class QRadioButton;
 class QWidget;
@@ -14,13 +14,13 @@ namespace orvanta {
 struct MainWindowControls {
     QGroupBox* Frame1;
     QPushButton* btn_Import;
-    QListWidget* lst_Import;
+    QListView* lst_Import;
     QGroupBox* Frame2;
     QRadioButton* opt_V1;
     QRadioButton* opt_V2;
     QButtonGroup* versionGroup;
     QPushButton* btn_Export;
-    QListWidget* lst_Output;
+    QListView* lst_Output;
     QPushButton* btn_Add;
     QPushButton* btn_AllAdd;
     QFrame* Line1;

@@ -9,7 +9,7 @@
 #include "ui/qt/EditDialogWindow.h"
 
 #include <QCloseEvent>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -55,7 +55,7 @@ PlayListMainWindow::PlayListMainWindow(FileChooser* fileChooser, QWidget* parent
 
     // One edit dialog for the whole run; it empties its fields whenever it closes.
     auto* frmEdit = new EditDialogWindow(m_parts, *this);
-    connect(m_controls.lst_Import, &QListWidget::itemDoubleClicked, frmEdit,
+    connect(m_controls.lst_Import, &QListView::doubleClicked, frmEdit,
             [this, frmEdit] { lst_Import_DblClick(m_parts, *frmEdit); });
 
     m_controls.btn_Export->setFocus();

@@ -1,75 +1,123 @@
 #include "ui/qt/QtListBox.h"
 
 #include <QItemSelectionModel>
-#include <QListWidget>
+#include <QListView>
 
 #include <string>
 
 namespace orvanta {
 
-QtListBox::QtListBox(QListWidget& widget) : m_widget(widget)
+namespace {
+
+// A list shows one line of a title, a few hundred characters at most; laying out the
+// whole of a title tens of thousands of characters long on every repaint froze the window.
+constexpr qsizetype ShownCharacters = 1000;
+
+} // namespace
+
+int TitleListModel::rowCount(const QModelIndex& parent) const
 {
-    m_widget.setSelectionMode(QAbstractItemView::SingleSelection);
+    return parent.isValid() ? 0 : static_cast<int>(m_titles.size());
+}
+
+QVariant TitleListModel::data(const QModelIndex& index, int role) const
+{
+    if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    const QString& title = m_titles.at(index.row());
+    if (title.size() > ShownCharacters)
+        return QString(title.first(ShownCharacters) + u'\u2026');
+    return title;
+}
+
+void TitleListModel::append(const QStringList& titles)
+{
+    if (titles.isEmpty())
+        return;
+    // One row insertion for all of them: the view and the selection model hear of it
+    // once, where title by title they would be told, and lay out, once per title.
+    beginInsertRows({}, rowCount(), rowCount() + static_cast<int>(titles.size()) - 1);
+    m_titles.append(titles);
+    endInsertRows();
+}
+
+void TitleListModel::remove(int first, int count)
+{
+    if (count <= 0)
+        return;
+    beginRemoveRows({}, first, first + count - 1);
+    m_titles.remove(first, count);
+    endRemoveRows();
+}
+
+QtListBox::QtListBox(QListView& view) : m_view(view), m_model(new TitleListModel(&view))
+{
+    m_view.setModel(m_model);
+    m_view.setSelectionMode(QAbstractItemView::SingleSelection);
     // Every item is one line of text; without this each event-loop turn after a row
     // change measures all rows again, which makes long lists crawl.
-    m_widget.setUniformItemSizes(true);
+    m_view.setUniformItemSizes(true);
 }
 
 qint16 QtListBox::ListCount() const
 {
-    return static_cast<qint16>(m_widget.count());
+    return static_cast<qint16>(m_model->rowCount());
 }
 
 qint16 QtListBox::ListIndex() const
 {
-    const QModelIndexList selected = m_widget.selectionModel()->selectedIndexes();
+    const QModelIndexList selected = m_view.selectionModel()->selectedIndexes();
     return selected.isEmpty() ? qint16(-1) : static_cast<qint16>(selected.first().row());
 }
 
-void QtListBox::checkIndex(qint16 index) const
+void QtListBox::checkRange(qint16 index, qint16 count) const
 {
-    if (index < 0 || index >= m_widget.count())
-        throw std::out_of_range("list index out of range: " + std::to_string(index));
+    if (index < 0 || count < 0 || index + count > ListCount())
+        throw std::out_of_range("list range out of range: " + std::to_string(index) + "+" + std::to_string(count));
 }
 
 QString QtListBox::List(qint16 index) const
 {
-    checkIndex(index);
-    return m_widget.item(index)->text();
+    checkRange(index, 1);
+    return m_model->titles().at(index);
 }
 
 void QtListBox::AddItem(const QString& text)
 {
     if (isFull())
         throw ListFullError("the list already holds 32,767 items");
-    m_widget.addItem(text);
+    m_model->append({text});
 }
 
 void QtListBox::AddItems(const QStringList& texts)
 {
     throwUnlessRoomFor(texts.size());
-    // One row insertion for all of them: the view and the selection model hear of it
-    // once, where item by item they would be told, and lay out, once per title.
-    m_widget.addItems(texts);
+    m_model->append(texts);
 }
 
 void QtListBox::RemoveItem(qint16 index)
 {
-    checkIndex(index);
-    // In single selection Qt moves the current item to a neighbour when the current row
-    // goes, and selects that neighbour. Dropping the current item first keeps the
-    // selection where the user left it: on no item if the removed one was selected.
-    QItemSelectionModel& selection = *m_widget.selectionModel();
-    if (selection.currentIndex().row() == index)
+    RemoveItems(index, 1);
+}
+
+void QtListBox::RemoveItems(qint16 index, qint16 count)
+{
+    checkRange(index, count);
+    // In single selection Qt moves the current index to a neighbour when the current row
+    // goes, and selects that neighbour. Dropping the current index first keeps the
+    // selection where the user left it: on no item if a removed one was selected.
+    QItemSelectionModel& selection = *m_view.selectionModel();
+    const int current = selection.currentIndex().row();
+    if (current >= index && current < index + count)
         selection.setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
-    delete m_widget.takeItem(index);
+    m_model->remove(index, count);
 }
 
 void QtListBox::Unselect(qint16 index)
 {
-    checkIndex(index);
-    const QModelIndex item = m_widget.model()->index(index, 0);
-    QItemSelectionModel& selection = *m_widget.selectionModel();
+    checkRange(index, 1);
+    const QModelIndex item = m_model->index(index);
+    QItemSelectionModel& selection = *m_view.selectionModel();
     // Focus tracking unselects every item in turn and nearly all of them are not
     // selected: asking first spares a selection-change round for each.
     if (selection.isSelected(item))
@@ -78,7 +126,7 @@ void QtListBox::Unselect(qint16 index)
 
 void QtListBox::Refresh()
 {
-    m_widget.viewport()->repaint();
+    m_view.viewport()->repaint();
 }
 
 } // namespace orvanta

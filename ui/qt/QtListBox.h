@@ -2,17 +2,41 @@
 
 #include "ui/ListBox.h"
 
-class QListWidget;
+#include <QAbstractListModel>
+#include <QStringList>
+
+class QListView;
 
 namespace orvanta {
 
-// The list-box operations over a QListWidget. The widget's current item (the keyboard
+// The titles of one list as a model for a QListView: one row per title and nothing else,
+// so a list holds a full 32,767 titles in one string list rather than an item object each.
+class TitleListModel final : public QAbstractListModel {
+    Q_OBJECT
+
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+    const QStringList& titles() const { return m_titles; }
+    void append(const QStringList& titles);
+    void remove(int first, int count);
+
+private:
+    QStringList m_titles;
+};
+
+// The list-box operations over a QListView. The view's current index (the keyboard
 // cursor) is not its selection: ListIndex reports the selection only, and removing an
 // item never lets Qt move the selection to a neighbour.
 class QtListBox final : public ListBox {
 public:
-    // Sets the widget to single selection; the widget must outlive the adapter.
-    explicit QtListBox(QListWidget& widget);
+    // Gives the view its model and single selection; the view must outlive the adapter.
+    explicit QtListBox(QListView& view);
+    QtListBox(const QtListBox&) = delete;
+    QtListBox& operator=(const QtListBox&) = delete;
 
     qint16 ListCount() const override;
     qint16 ListIndex() const override;
@@ -20,13 +44,15 @@ public:
     void AddItem(const QString& text) override;
     void AddItems(const QStringList& texts) override;
     void RemoveItem(qint16 index) override;
+    void RemoveItems(qint16 index, qint16 count) override;
     void Unselect(qint16 index) override;
     void Refresh() override;
 
 private:
-    void checkIndex(qint16 index) const;
+    void checkRange(qint16 index, qint16 count) const;
 
-    QListWidget& m_widget;
+    QListView& m_view;
+    TitleListModel* m_model; // owned by the view
 };
 
 } // namespace orvanta

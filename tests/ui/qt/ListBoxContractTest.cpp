@@ -4,7 +4,7 @@
 #include "MemoryListBox.h"
 #include "ui/qt/QtListBox.h"
 
-#include <QListWidget>
+#include <QListView>
 #include <gtest/gtest.h>
 
 namespace orvanta {
@@ -16,10 +16,10 @@ struct MemoryList {
 };
 
 struct QtList {
-    QListWidget widget;
-    QtListBox list{widget};
+    QListView view;
+    QtListBox list{view};
     // What a click does: the item becomes current (the keyboard cursor) and selected.
-    void select(qint16 index) { widget.setCurrentRow(index); }
+    void select(qint16 index) { view.setCurrentIndex(view.model()->index(index, 0)); }
 };
 
 template <typename Implementation>
@@ -56,6 +56,20 @@ TYPED_TEST(ListBoxContract, NewItemsAreUnselectedAndRemovingOrUnselectingLeavesT
         EXPECT_EQ(this->list.ListCount(), 4);
         while (this->list.ListCount() > 0)
             this->list.RemoveItem(0);
+    }
+}
+
+TYPED_TEST(ListBoxContract, RemovingSeveralAtOnceLeavesTheSelectionOnItsItemOrOnNone)
+{
+    for (const auto& [selected, expected] : {std::pair<qint16, qint16>{4, 1}, {0, -1}, {2, -1}}) {
+        SCOPED_TRACE(selected);
+        this->fill(5);
+        this->impl.select(selected);
+        this->list.RemoveItems(0, 3);
+        EXPECT_EQ(this->list.ListIndex(), expected);
+        EXPECT_EQ(this->list.List(0) + this->list.List(1), "34");
+        this->list.RemoveItems(0, 2);
+        EXPECT_EQ(this->list.ListCount(), 0);
     }
 }
 

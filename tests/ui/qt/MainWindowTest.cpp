@@ -11,7 +11,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -55,18 +55,22 @@ protected:
         }
     }
 
-    static void click(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = {})
+    static QPoint centreOf(const QListView* list, int row) { return list->visualRect(list->model()->index(row, 0)).center(); }
+    static void click(QListView* list, int row, Qt::KeyboardModifiers modifiers = {})
     {
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, list->visualItemRect(list->item(row)).center());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, centreOf(list, row));
     }
 
     // Both lists' titles, the selected one in brackets: "A[B]C|XY|".
     QString shown() const
     {
         QString text;
-        for (const QListWidget* list : {controls.lst_Import, controls.lst_Output}) {
-            for (const QListWidgetItem* item : list->findItems("*", Qt::MatchWildcard))
-                text += item->isSelected() ? "[" + item->text() + "]" : item->text();
+        for (const QListView* list : {controls.lst_Import, controls.lst_Output}) {
+            for (int row = 0; row < list->model()->rowCount(); ++row) {
+                const QModelIndex item = list->model()->index(row, 0);
+                const QString title = item.data().toString();
+                text += list->selectionModel()->isSelected(item) ? "[" + title + "]" : title;
+            }
             text += '|';
         }
         return text;
@@ -87,7 +91,7 @@ protected:
     {
         click(controls.lst_Import, row);
         QTest::mouseDClick(controls.lst_Import->viewport(), Qt::LeftButton, {},
-                           controls.lst_Import->visualItemRect(controls.lst_Import->item(row)).center());
+                           centreOf(controls.lst_Import, row));
         // A window counts as active while its parent is, so wait for the dialog itself.
         ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == dialog; }));
         ASSERT_FALSE(window.isEnabled());
@@ -184,7 +188,7 @@ TEST_F(MainWindow, FocusSelectionListButtonsAndExportFollowRealClicksAndKeys)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 
     // One after the other, from "ABC|XY|".
-    struct Step { QListWidget* list; int row; QPushButton* button; const char* shown; };
+    struct Step { QListView* list; int row; QPushButton* button; const char* shown; };
     for (const Step& step : {Step{controls.lst_Import, 1, controls.btn_Add, "AC|XYB|"},
                              Step{controls.lst_Output, 0, controls.btn_Rem, "ACX|YB|"},
                              Step{controls.lst_Output, 1, controls.btn_AllAdd, "|Y[B]ACX|"},
@@ -224,7 +228,7 @@ TEST_F(MainWindow, EditFocusesTitleAndButtonsOnlyAppliesOnEnterReleaseAndEveryWa
     for (const auto& [leave, expected] : waysOut) {
         SCOPED_TRACE(expected);
         openEdit();
-        EXPECT_EQ(title->text(), controls.lst_Import->item(0)->text()) << "the station's, not what was typed last time";
+        EXPECT_EQ(title->text(), parts.lst_Import.List(0)) << "the station's, not what was typed last time";
         EXPECT_EQ(focusName(), "txt_Title");
         QTest::keyClick(title, Qt::Key_Plus);
         QTest::keyPress(title, Qt::Key_Return);
