@@ -19,6 +19,10 @@ void QtMessageBox::MsgBox(const QString& prompt, const QString& title)
 {
     QMessageBox box(&m_window);
     configureMessageBox(box, prompt, title);
+    // A file dialog that has just closed leaves the window to be repainted, and while the
+    // box's modal loop blocks the window that repaint did not come: under the box the
+    // lists were drawn empty. So the window is repainted before the box shows.
+    m_window.window()->repaint();
     box.exec();
 }
 
