@@ -17,5 +17,7 @@ inline std::optional<qint16> toInteger16(const QString& text, const QLocale& loc
 {
     return toInteger16(QStringView(text), locale);
 }
+// The same for text of one-byte characters, such as the ASCII bytes of a playlist line.
+std::optional<qint16> toInteger16(QLatin1StringView text, const QLocale& locale);
 
 } // namespace orvanta

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cstring>
+
 namespace orvanta {
 
 namespace {
@@ -67,8 +69,28 @@ QByteArray readPlaylistBytes(const QString& path)
     return bytes;
 }
 
+bool isAscii(QByteArrayView bytes)
+{
+    // Eight bytes at a time: nearly every line of a playlist is ASCII, and each is looked at.
+    constexpr quint64 HighBits = 0x8080808080808080;
+    qsizetype i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        quint64 word;
+        std::memcpy(&word, bytes.data() + i, sizeof word);
+        if (word & HighBits)
+            return false;
+    }
+    for (; i < bytes.size(); ++i) {
+        if (static_cast<unsigned char>(bytes[i]) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
 QString decodePlaylistLine(QByteArrayView bytes)
 {
+    if (isAscii(bytes))
+        return QString::fromLatin1(bytes);
     if (bytes.isValidUtf8()) {
         // fromUtf8 drops a leading byte-order mark; it stays, since it decides how a first
         // line is read.

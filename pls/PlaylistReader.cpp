@@ -4,6 +4,8 @@
 #include "pls/PlaylistFile.h"
 
 #include <algorithm>
+#include <cstring>
+#include <optional>
 
 namespace orvanta {
 
@@ -29,8 +31,11 @@ public:
         m_position = end + 1;
         if (m_position < m_bytes.size() && m_bytes[m_position] == '\n')
             ++m_position;
-        m_number = m_nextNumber;
-        m_nextNumber += 1 + static_cast<int>(line.count('\n'));
+        m_number = m_nextNumber++;
+        for (const char* lineFeed = line.data(); (lineFeed = static_cast<const char*>(
+                                                      std::memchr(lineFeed, '\n', line.end() - lineFeed)));
+             ++lineFeed)
+            ++m_nextNumber;
         return line;
     }
 
@@ -80,40 +85,54 @@ PlaylistReadError tooShort(int number)
     return PlaylistReadError(number, QStringLiteral("the line is too short to hold its value"));
 }
 
-bool isAscii(QByteArrayView bytes)
-{
-    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
 
-// The value of a line-mode line that starts with the first four letters of key. After a key
-// numbered with two digits or more ("File12="), it follows the "="; otherwise it starts at
-// the fixed position that fits a one-digit number, which a shorter line does not reach.
-QString valueOf(QByteArrayView line, QByteArrayView key, int number)
+// Where the value of a line-mode line that starts with the first four letters of key
+// begins. After a key numbered with two digits or more ("File12="), it follows the "=";
+// otherwise it starts at the fixed position that fits a one-digit number, which a shorter
+// line does not reach. Gives the value's bytes while the bytes before it are ASCII, where
+// bytes and characters are one; nothing where the decoded line must be counted.
+std::optional<QByteArrayView> valueBytes(QByteArrayView line, QByteArrayView key, int number)
 {
     if (line.startsWith(key)) {
         qsizetype end = key.size();
         while (end < line.size() && isDigit(line[end]))
             ++end;
         if (end - key.size() >= 2 && end < line.size() && line[end] == '=')
-            return decodePlaylistLine(line.sliced(end + 1));
+            return line.sliced(end + 1);
     }
-    // Positions count characters. Over ASCII bytes, bytes and characters are one, and the
-    // rest of the line decodes as the whole line would.
     const qsizetype start = key.size() + 2;
-    if (isAscii(line.first(std::min(start, line.size())))) {
-        if (line.size() < start)
-            throw tooShort(number);
-        return decodePlaylistLine(line.sliced(start));
-    }
+    if (!isAscii(line.first(std::min(start, line.size()))))
+        return std::nullopt;
+    if (line.size() < start)
+        throw tooShort(number);
+    return line.sliced(start);
+}
+
+// The rest of an ASCII start decodes as the whole line would.
+QString valueOf(QByteArrayView line, QByteArrayView key, int number)
+{
+    if (const auto bytes = valueBytes(line, key, number))
+        return decodePlaylistLine(*bytes);
     const QString text = decodePlaylistLine(line);
+    const qsizetype start = key.size() + 2;
     if (text.size() < start)
         throw tooShort(number);
     return text.sliced(start);
+}
+
+// A length is nearly always a few ASCII digits, read without decoding them first.
+qint16 lengthOf(QByteArrayView line, const QLocale& locale, int number)
+{
+    const auto bytes = valueBytes(line, "Length", number);
+    if (bytes && isAscii(*bytes)) {
+        if (const auto length = toInteger16(QLatin1StringView(*bytes), locale))
+            return *length;
+    }
+    return requireInteger16(valueOf(line, "Length", number), locale, number);
 }
 
 void readLineMode(PlaylistLines& lines, const QLocale& locale, const StationCommit& commit)
@@ -124,13 +143,15 @@ void readLineMode(PlaylistLines& lines, const QLocale& locale, const StationComm
         const QByteArrayView line = lines.next();
         const int number = lines.number();
         checkLength(line, number);
-        const QByteArrayView start = line.first(std::min<qsizetype>(4, line.size()));
-        if (start == "File") {
+        // The first four characters, or the whole line if it is shorter: a key's four
+        // ASCII letters are four bytes in either encoding.
+        const auto startsWith = [&line](const char* letters) { return line.size() >= 4 && std::memcmp(line.data(), letters, 4) == 0; };
+        if (startsWith("File")) {
             station.File = valueOf(line, "File", number);
-        } else if (start == "Titl") {
+        } else if (startsWith("Titl")) {
             station.Title = valueOf(line, "Title", number);
-        } else if (start == "Leng") {
-            station.Length = requireInteger16(valueOf(line, "Length", number), locale, number);
+        } else if (startsWith("Leng")) {
+            station.Length = lengthOf(line, locale, number);
             station.line = number;
             if (commit(station) == CommitResult::StopReading)
                 return;
