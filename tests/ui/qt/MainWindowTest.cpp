@@ -10,11 +10,14 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QStyleOption>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
@@ -25,7 +28,28 @@
 namespace orvanta {
 namespace {
 
-struct Control { const char *name, *container; QRect geometry; const char *caption, *toolTip, *accessibleName; };
+// A named control as the user meets it: where it sits, its caption, tooltip and the name a
+// screen reader gives it.
+struct Control { const char *name, *container, *caption, *toolTip, *accessibleName; };
+
+QString captionOf(const QWidget& widget)
+{
+    return widget.property(widget.inherits("QGroupBox") ? "title" : "text").toString();
+}
+
+// The width a control leaves its caption beside its own parts (the button's frame, the
+// option's indicator); where nothing else shares the control, all of it.
+int roomForCaption(const QWidget& widget)
+{
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&widget)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const bool radio = qobject_cast<const QRadioButton*>(button);
+        return widget.style()->subElementRect(radio ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents,
+                                              &option, button).width();
+    }
+    return widget.contentsRect().width();
+}
 
 class MainWindow : public ::testing::Test {
 protected:
@@ -41,6 +65,9 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
+    // Every control of the table where it belongs with its texts, each caption shown whole
+    // at the window's font, and no control of the window outside its container or over
+    // another one.
     static void expectLayout(const QWidget& root, std::initializer_list<Control> table)
     {
         for (const Control& row : table) {
@@ -48,10 +75,26 @@ protected:
             QWidget* widget = root.findChild<QWidget*>(row.name);
             ASSERT_NE(widget, nullptr);
             EXPECT_EQ(widget->parentWidget()->objectName(), row.container);
-            EXPECT_EQ(widget->geometry(), row.geometry);
-            EXPECT_EQ(widget->property(widget->inherits("QGroupBox") ? "title" : "text").toString(), row.caption);
+            EXPECT_EQ(captionOf(*widget), row.caption);
             EXPECT_EQ(widget->toolTip(), row.toolTip);
             EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), row.accessibleName);
+            const QFontMetrics metrics = widget->fontMetrics();
+            EXPECT_LE(metrics.horizontalAdvance(captionOf(*widget)), roomForCaption(*widget)) << "caption cut";
+            if (!captionOf(*widget).isEmpty() && !widget->inherits("QGroupBox")) {
+                EXPECT_LE(metrics.height(), widget->height()) << "caption clipped";
+            }
+        }
+        for (const QWidget* widget : root.findChildren<QWidget*>()) {
+            if (widget->objectName().isEmpty() || !widget->isVisibleTo(&root))
+                continue;
+            SCOPED_TRACE(widget->objectName().toStdString());
+            EXPECT_TRUE(widget->parentWidget()->rect().contains(widget->geometry()));
+            for (const QObject* sibling : widget->parentWidget()->children()) {
+                const auto* other = qobject_cast<const QWidget*>(sibling);
+                if (other && other != widget && !other->objectName().isEmpty() && other->isVisibleTo(&root)) {
+                    EXPECT_FALSE(widget->geometry().intersects(other->geometry())) << "over " << other->objectName().toStdString();
+                }
+            }
         }
     }
 
@@ -106,42 +149,43 @@ protected:
     QLineEdit* title = dialog->findChild<QLineEdit*>("txt_Title");
 };
 
-TEST_F(MainWindow, BothWindowsHaveFixedLayoutsAndTheMainOneStaysOpenWhileDisabled)
+TEST_F(MainWindow, BothWindowsShowEveryTextWholeAtFixedSizesAndTheMainOneStaysOpenWhileDisabled)
 {
     expectLayout(window, {
-        {"Frame1", "PlayList_Main", {0, 0, 233, 257}, "Import Playlist", "", "Import Playlist"},
-        {"btn_Import", "Frame1", {80, 40, 57, 25}, "Import", "", "Import"},
-        {"lst_Import", "Frame1", {8, 72, 217, 173}, "", "Double Click to Edit.", "Import list"},
-        {"Frame2", "PlayList_Main", {280, 0, 225, 257}, "Export Playlist", "", "Export Playlist"},
-        {"opt_V1", "Frame2", {16, 16, 73, 17}, "Version 1", "Playlist for the Orvanta player", "Version 1"},
-        {"opt_V2", "Frame2", {120, 16, 73, 17}, "Version 2", "Standard playlist (PLS version 2) for other players", "Version 2"},
-        {"btn_Export", "Frame2", {80, 40, 57, 25}, "Export", "", "Export"},
-        {"lst_Output", "Frame2", {8, 72, 209, 173}, "", "", "Output list"},
-        {"btn_Add", "PlayList_Main", {240, 72, 33, 25}, ">", "Add Selected Item.", "Add Selected Item."},
-        {"btn_AllAdd", "PlayList_Main", {240, 104, 33, 25}, ">>", "Add all items.", "Add all items."},
-        {"btn_Rem", "PlayList_Main", {240, 144, 33, 25}, "<", "Remove selected item.", "Remove selected item."},
-        {"btn_AllRem", "PlayList_Main", {240, 176, 33, 25}, "<<", "Remove all items.", "Remove all items."},
-        {"btn_DelI", "PlayList_Main", {240, 216, 33, 25}, "x", "Delete and item from either list.",
-         "Delete and item from either list."},
-        {"Line1", "PlayList_Main", {240, 136, 32, 1}, "", "", ""},
-        {"Line2", "PlayList_Main", {240, 208, 32, 1}, "", "", ""},
+        {"Frame1", "PlayList_Main", "Import Playlist", "", "Import Playlist"},
+        {"btn_Import", "Frame1", "Import", "", "Import"},
+        {"lst_Import", "Frame1", "", "Double Click to Edit.", "Import list"},
+        {"Frame2", "PlayList_Main", "Export Playlist", "", "Export Playlist"},
+        {"opt_V1", "Frame2", "Version 1", "Playlist for the Orvanta player", "Version 1"},
+        {"opt_V2", "Frame2", "Version 2", "Standard playlist (PLS version 2) for other players", "Version 2"},
+        {"btn_Export", "Frame2", "Export", "", "Export"},
+        {"lst_Output", "Frame2", "", "", "Output list"},
+        {"btn_Add", "PlayList_Main", ">", "Add Selected Item.", "Add Selected Item."},
+        {"btn_AllAdd", "PlayList_Main", ">>", "Add all items.", "Add all items."},
+        {"btn_Rem", "PlayList_Main", "<", "Remove selected item.", "Remove selected item."},
+        {"btn_AllRem", "PlayList_Main", "<<", "Remove all items.", "Remove all items."},
+        {"btn_DelI", "PlayList_Main", "x", "Delete and item from either list.", "Delete and item from either list."},
+        {"Line1", "PlayList_Main", "", "", ""},
+        {"Line2", "PlayList_Main", "", "", ""},
     });
     for (const char* line : {"Line1", "Line2"})
         EXPECT_EQ(window.findChild<QFrame*>(line)->frameShape(), QFrame::HLine);
     expectLayout(*dialog, {
-        {"Frame1", "frm_Edit", {0, 0, 313, 113}, "", "", ""},
-        {"Label1", "Frame1", {8, 16, 73, 17}, "Title", "", "Title"},
-        {"Label2", "Frame1", {8, 48, 73, 17}, "URL", "", "URL"},
-        {"Label3", "Frame1", {8, 80, 73, 17}, "Length", "", "Length"},
-        {"txt_Title", "Frame1", {88, 16, 217, 19}, "", "The name of the audio stream.", ""},
-        {"txt_URL", "Frame1", {88, 48, 217, 19}, "", "The location and port of the audio stream.", ""},
-        {"txt_Lngth", "Frame1", {88, 80, 217, 19}, "", "This is best left at the default value.", ""},
-        {"btn_OK", "frm_Edit", {88, 120, 57, 25}, "OK", "", "OK"},
-        {"btn_Cancel", "frm_Edit", {168, 120, 57, 25}, "Cancel", "", "Cancel"},
+        {"Frame1", "frm_Edit", "", "", ""},
+        {"Label1", "Frame1", "Title", "", "Title"},
+        {"Label2", "Frame1", "URL", "", "URL"},
+        {"Label3", "Frame1", "Length", "", "Length"},
+        {"txt_Title", "Frame1", "", "The name of the audio stream.", ""},
+        {"txt_URL", "Frame1", "", "The location and port of the audio stream.", ""},
+        {"txt_Lngth", "Frame1", "", "This is best left at the default value.", ""},
+        {"btn_OK", "frm_Edit", "OK", "", "OK"},
+        {"btn_Cancel", "frm_Edit", "Cancel", "", "Cancel"},
     });
     EXPECT_EQ(window.windowTitle() + '|' + dialog->windowTitle(), "Orvanta Playlist Builder|Edit");
     for (const auto& [widget, size] : {std::pair<QWidget*, QSize>{&window, {505, 259}}, {dialog, {313, 151}}})
         EXPECT_TRUE(widget->minimumSize() == size && widget->maximumSize() == size) << widget->objectName().toStdString();
+    EXPECT_LE((window.geometry().center() - window.screen()->availableGeometry().center()).manhattanLength(), 2)
+        << "opened centred";
     ASSERT_TRUE(controls.opt_V1->group() && controls.opt_V1->group() == controls.opt_V2->group());
     EXPECT_TRUE(controls.opt_V1->isEnabled() && controls.opt_V2->isEnabled());
     EXPECT_TRUE(controls.opt_V1->isChecked() && !controls.opt_V2->isChecked());
@@ -200,6 +244,37 @@ TEST_F(MainWindow, FocusSelectionListButtonsAndExportFollowRealClicksAndKeys)
         EXPECT_EQ(shown(), step.shown);
     }
     EXPECT_EQ(Module1::Playlists().Count(), 4) << "delete removes the station too";
+
+    // An import that ends on a title already listed: the message as the program shows it,
+    // over a window repainted with the titles read before it.
+    class PaintCount : public QObject {
+    public:
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            paints += event->type() == QEvent::Paint;
+            return false;
+        }
+    } listPaints;
+    controls.lst_Import->viewport()->installEventFilter(&listPaints);
+    QFile playlist(folder.filePath("again.pls"));
+    ASSERT_TRUE(playlist.open(QIODevice::WriteOnly) && playlist.write("[playlist]\r\nFile1=http://d\r\nTitle1=D\r\nLength1=1\r\nTitle1=A\r\nLength1=1\r\n") > 0);
+    playlist.close();
+    test::answerNextModal<QFileDialog>([&](QFileDialog& open) {
+        open.selectFile(playlist.fileName());
+        test::answerNextModal<QMessageBox>([&](QMessageBox& box) {
+            EXPECT_EQ(box.text() + '|' + box.windowTitle(), "Duplicate Item: Ignoring.|Orvanta Playlist Builder");
+            EXPECT_EQ(box.icon(), QMessageBox::NoIcon);
+            EXPECT_EQ(box.buttons().size(), 1);
+            EXPECT_EQ(box.standardButton(box.buttons().value(0)), QMessageBox::Ok);
+            EXPECT_GT(listPaints.paints, 0) << "the list was not repainted before the box";
+            box.accept();
+        });
+        listPaints.paints = 0;
+        static_cast<QDialog&>(open).accept();
+    });
+    QTest::mouseClick(controls.btn_Import, Qt::LeftButton);
+    EXPECT_EQ(shown(), "BACXD||");
 }
 
 TEST_F(MainWindow, EditFocusesTitleAndButtonsOnlyAppliesOnEnterReleaseAndEveryWayOutStartsAfresh)
@@ -241,6 +316,10 @@ TEST_F(MainWindow, EditFocusesTitleAndButtonsOnlyAppliesOnEnterReleaseAndEveryWa
     openEdit();
     QTest::keyRelease(title, Qt::Key_Return);
     EXPECT_TRUE(dialog->isVisible()) << "the press before the last way out no longer counts";
+    QTest::keyPress(title, Qt::Key_Return);
+    QKeyEvent repeated(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QString(), true);
+    QCoreApplication::sendEvent(title, &repeated);
+    EXPECT_TRUE(dialog->isVisible()) << "the releases of a held Enter's repeats do not apply";
     EXPECT_EQ(control("txt_URL")->property("text").toString() + " " + control("txt_Lngth")->property("text").toString(),
               "http://A -1");
     // A taken title is refused over the dialog, and the Enter closing that message does not apply.
