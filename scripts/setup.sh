@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     xvfb xauth
     desktop-file-utils appstream
+    dpkg-dev file lintian   # the Debian package: Depends computed by dpkg-shlibdeps, then lintian
     clang-14 libclang-rt-14-dev
 )
 
