@@ -31,6 +31,9 @@ void typeName(QFileDialog& dialog, const QString& name)
 
 TEST(QtDialogs, OpenWantsAnExistingFileShowingTheFilterDescriptionOnly)
 {
+    // Made here rather than by the chooser, the dialog keeps its settings; not in the user's.
+    const QTemporaryDir settingsFolder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
     QFileDialog open;
     configureFileDialog(open, ImportRequest, FileDialogKind::Open);
     EXPECT_EQ(open.acceptMode(), QFileDialog::AcceptOpen);
