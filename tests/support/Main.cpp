@@ -18,6 +18,8 @@ int main(int argc, char** argv)
 #if ORVANTA_WIDGETS
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The programs answer Qt's own dialogs; a desktop's theme would show its own in their place.
+    qunsetenv("QT_QPA_PLATFORMTHEME");
     QApplication app(argc, argv);
 #else
     QCoreApplication app(argc, argv);

@@ -20,7 +20,7 @@ class PlayListMainWindow final : public QWidget {
     Q_OBJECT
 
 public:
-    // The file dialogs are Qt's own.
+    // The file dialogs are the desktop's own, or Qt's where it has none.
     explicit PlayListMainWindow(QWidget* parent = nullptr);
     // The file dialogs are answered by `fileChooser`, which must outlive the window: the
     // whole window, import and export included, runs without a user to pick files.

@@ -1,6 +1,12 @@
 #include "ui/qt/QtFileChooser.h"
 
+#include "ui/MessageBox.h"
+#include "ui/qt/QtMessageBox.h"
+
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QSettings>
 #include <QStringList>
 
 namespace orvanta {
@@ -20,35 +26,73 @@ QStringList nameFilters(const QList<FileTypeFilter>& filters)
     return names;
 }
 
+// The rule Qt's dialog applies: a file name without any dot gets the default suffix.
+QString withDefaultSuffix(const QString& path, const QString& defaultExtension)
+{
+    const QString suffix = defaultExtension.startsWith(QLatin1Char('.')) ? defaultExtension.mid(1)
+                                                                        : defaultExtension;
+    if (suffix.isEmpty() || QFileInfo(path).fileName().contains(QLatin1Char('.')))
+        return path;
+    return path + QLatin1Char('.') + suffix;
+}
+
+// QFileDialog reads the user's QtProject.conf when it is made (last folder, folders visited,
+// view) and writes it back when it goes, whichever dialog it shows. The program keeps
+// nothing between runs, so while a dialog lives the user's Qt settings are looked for
+// below a device file, where no folder can be made, not even by root.
+class UnsavedDialogSettings {
+public:
+    UnsavedDialogSettings() : m_userFolder(userFolder())
+    {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null/unsaved"));
+    }
+    ~UnsavedDialogSettings() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_userFolder); }
+    UnsavedDialogSettings(const UnsavedDialogSettings&) = delete;
+    UnsavedDialogSettings& operator=(const UnsavedDialogSettings&) = delete;
+
+private:
+    // Qt names the folder it keeps user settings in only through a settings file's name.
+    static QString userFolder()
+    {
+        const QSettings probe(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("QtProject"));
+        return QFileInfo(probe.fileName()).absolutePath();
+    }
+
+    const QString m_userFolder;
+};
+
 } // namespace
 
 void configureFileDialog(QFileDialog& dialog, const FileDialogRequest& request, FileDialogKind kind)
 {
-    // Qt's own dialog everywhere: a desktop's native dialog may show the patterns in
-    // place of the description or skip the question before replacing a file.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // The desktop's own dialog where the platform theme offers one; Qt falls back to its own.
     dialog.setWindowModality(Qt::WindowModal);
     if (kind == FileDialogKind::Open) {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
+        // Qt adds it to a name chosen without a dot, then looks for that file.
+        dialog.setDefaultSuffix(request.defaultExtension);
     } else {
-        // Qt asks before replacing an existing file unless told not to.
+        // Asks before replacing the name as chosen. The default suffix is left to the
+        // chooser: a desktop's dialog would ask about the name without it, and Qt would add
+        // it afterwards, replacing "name.pls" unasked.
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
     }
     // An empty title leaves Qt's "Open" or "Save As", as the system dialog would.
     if (!request.title.isEmpty())
         dialog.setWindowTitle(request.title);
-    // The description already names its pattern; Qt would otherwise repeat it.
+    // Qt's own dialog shows the description alone, which already names its pattern; GTK
+    // shows the pattern alone.
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     if (!request.filters.isEmpty())
         dialog.setNameFilters(nameFilters(request.filters));
-    dialog.setDefaultSuffix(request.defaultExtension);
     dialog.selectFile(request.fileName);
 }
 
 std::optional<QString> QtFileChooser::choose(const FileDialogRequest& request, FileDialogKind kind)
 {
+    const UnsavedDialogSettings unsaved;
     QFileDialog dialog(&m_window);
     configureFileDialog(dialog, request, kind);
     if (dialog.exec() != QDialog::Accepted)
@@ -59,14 +103,53 @@ std::optional<QString> QtFileChooser::choose(const FileDialogRequest& request, F
     return chosen.first();
 }
 
+bool QtFileChooser::confirmReplacing(const QString& path)
+{
+    QMessageBox box(&m_window);
+    const QString name = QFileInfo(path).fileName();
+    configureMessageBox(box, QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(name), AppTitle);
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void QtFileChooser::reportNotFound(const QString& path)
+{
+    QMessageBox box(&m_window);
+    const QString name = QFileInfo(path).fileName();
+    configureMessageBox(box, QStringLiteral("%1\nFile not found.\nPlease check the file name.").arg(name), AppTitle);
+    box.exec();
+}
+
 std::optional<QString> QtFileChooser::chooseFileToOpen(const FileDialogRequest& request)
 {
-    return choose(request, FileDialogKind::Open);
+    FileDialogRequest asked = request;
+    for (;;) {
+        const std::optional<QString> chosen = choose(asked, FileDialogKind::Open);
+        if (!chosen || QFileInfo::exists(*chosen))
+            return chosen;
+        // A desktop's dialog may take a typed name that names no file (GTK's does), and Qt
+        // adds the default suffix after it: say so and offer the dialog again on that name,
+        // as Qt's own dialog does before it closes.
+        reportNotFound(*chosen);
+        asked.fileName = *chosen;
+    }
 }
 
 std::optional<QString> QtFileChooser::chooseFileToSave(const FileDialogRequest& request)
 {
-    return choose(request, FileDialogKind::Save);
+    FileDialogRequest asked = request;
+    for (;;) {
+        const std::optional<QString> chosen = choose(asked, FileDialogKind::Save);
+        if (!chosen)
+            return std::nullopt;
+        // The dialog has asked about the name as chosen; one the suffix completes is asked
+        // about here. Declining offers the dialog again on that name, as the dialog does.
+        const QString path = withDefaultSuffix(*chosen, request.defaultExtension);
+        if (path == *chosen || !QFileInfo::exists(path) || confirmReplacing(path))
+            return path;
+        asked.fileName = path;
+    }
 }
 
 } // namespace orvanta

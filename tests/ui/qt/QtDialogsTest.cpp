@@ -1,35 +1,134 @@
-// Qt's file dialog and message box as a request sets them up, and the chooser's answer
-// to a cancel.
+// Qt's file dialog and message box as a request sets them up, and what the chooser adds
+// around whichever file dialog shows: the default suffix and its question before
+// replacing, a missing file refused, a cancel, and no dialog settings kept.
 #include "ModalAnswer.h"
 #include "QStringPrinting.h"
 #include "ui/CommonDialog.h"
 #include "ui/qt/QtFileChooser.h"
 #include "ui/qt/QtMessageBox.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace orvanta {
 namespace {
 
-TEST(QtDialogs, OpenWantsAnExistingFileShowingTheFilterDescriptionOnlyAndSaveAddsTheSuffix)
+const FileDialogRequest ImportRequest{QStringLiteral("Select a Shoutcast Playlist"),
+                                      CommonDialog::parseFilter("(Shoutcast Playlist) *.pls|*.pls"), ".pls", {}};
+
+// What a user types into Qt's own dialog before pressing its default button.
+void typeName(QFileDialog& dialog, const QString& name)
 {
-    const FileDialogRequest request{QStringLiteral("Select a Shoutcast Playlist"),
-                                    CommonDialog::parseFilter("(Shoutcast Playlist) *.pls|*.pls"), ".pls", {}};
+    dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(name);
+}
+
+TEST(QtDialogs, OpenWantsAnExistingFileShowingTheFilterDescriptionOnly)
+{
+    // Made here rather than by the chooser, the dialog keeps its settings; not in the user's.
+    const QTemporaryDir settingsFolder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
     QFileDialog open;
-    configureFileDialog(open, request, FileDialogKind::Open);
+    configureFileDialog(open, ImportRequest, FileDialogKind::Open);
     EXPECT_EQ(open.acceptMode(), QFileDialog::AcceptOpen);
     EXPECT_EQ(open.fileMode(), QFileDialog::ExistingFile);
+    EXPECT_EQ(open.defaultSuffix(), "pls") << "a typed name is looked for with the suffix";
     const auto* types = open.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
     ASSERT_TRUE(types && types->count() == 1);
     EXPECT_EQ(types->itemText(0), "(Shoutcast Playlist) *.pls");
+}
 
-    QFileDialog save;
-    configureFileDialog(save, request, FileDialogKind::Save);
-    EXPECT_EQ(save.acceptMode(), QFileDialog::AcceptSave);
-    EXPECT_EQ(save.defaultSuffix(), "pls");
+TEST(QtDialogs, SavingAddsTheSuffixAndAsksBeforeReplacingTheFileItNames)
+{
+    struct Row {
+        const char *what, *typed;
+        std::optional<QMessageBox::StandardButton> answer;
+        const char* saved;
+    };
+    for (const Row& row : {Row{"a new name gets the suffix unasked", "new", {}, "new.pls"},
+                           Row{"a name with a dot stays as typed", "new.m3u", {}, "new.m3u"},
+                           Row{"yes replaces the file the suffix completes", "old", QMessageBox::Yes, "old.pls"},
+                           Row{"no offers the dialog again, where cancel cancels", "old", QMessageBox::No, {}}}) {
+        SCOPED_TRACE(row.what);
+        QTemporaryDir folder;
+        QFile(folder.filePath("old.pls")).open(QIODevice::WriteOnly);
+        QWidget window;
+        QString asked;
+        QString offeredAgain;
+        test::answerNextModal<QFileDialog>([&](QFileDialog& dialog) {
+            if (row.answer) {
+                test::answerNextModal<QMessageBox>([&](QMessageBox& box) {
+                    asked = box.windowTitle() + '|' + box.text() + '|' + QString::number(box.icon());
+                    if (*row.answer == QMessageBox::No)
+                        test::answerNextModal<QFileDialog>([&](QFileDialog& again) {
+                            offeredAgain = again.selectedFiles().value(0);
+                            again.reject();
+                        });
+                    box.button(*row.answer)->click();
+                });
+            }
+            typeName(dialog, folder.filePath(row.typed));
+            static_cast<QDialog&>(dialog).accept();
+        });
+        const std::optional<QString> saved = QtFileChooser(window).chooseFileToSave(
+            {QStringLiteral("Please save your Playlist"), {}, ".pls", QStringLiteral("MyPlaylist.pls")});
+        EXPECT_EQ(saved, row.saved ? std::optional(folder.filePath(row.saved)) : std::nullopt);
+        EXPECT_EQ(asked, row.answer ? "Orvanta Playlist Builder|old.pls already exists.\nDo you want to replace it?|0"
+                                    : "") << "caption, text and no icon";
+        EXPECT_EQ(offeredAgain, row.answer == QMessageBox::No ? folder.filePath("old.pls") : "");
+    }
+}
+
+// GTK's dialog closes on a typed name that names no file; Qt's own would refuse it in
+// accept(), so the dialog here is closed past that check, as GTK's closes.
+TEST(QtDialogs, OpeningAMissingFileSaysSoAndOffersTheDialogAgain)
+{
+    QTemporaryDir folder;
+    QWidget window;
+    QString told;
+    test::answerNextModal<QFileDialog>([&](QFileDialog& dialog) {
+        test::answerNextModal<QMessageBox>([&](QMessageBox& box) {
+            told = box.windowTitle() + '|' + box.text();
+            test::answerNextModal<QFileDialog>([](QFileDialog& again) { again.reject(); });
+            box.accept();
+        });
+        typeName(dialog, folder.filePath("missing"));
+        static_cast<QDialog&>(dialog).done(QDialog::Accepted);
+    });
+    EXPECT_EQ(QtFileChooser(window).chooseFileToOpen(ImportRequest), std::nullopt);
+    EXPECT_EQ(told, "Orvanta Playlist Builder|missing.pls\nFile not found.\nPlease check the file name.");
+}
+
+// Qt's dialog keeps the folders visited and the last one in the user's QtProject.conf,
+// shared by every Qt program, and offers them again; this program keeps nothing between runs.
+TEST(QtDialogs, TheChooserNeitherReadsNorWritesQtsDialogSettings)
+{
+    QTemporaryDir settingsFolder;
+    QTemporaryDir visited;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
+    // Qt restores the folders visited only together with its sidebar's width.
+    const QByteArray before =
+        "[FileDialog]\nsidebarWidth=90\nhistory=" + QUrl::fromLocalFile(visited.path()).toEncoded() + '\n';
+    QFile file(settingsFolder.filePath("QtProject.conf"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
+    file.close();
+
+    QWidget window;
+    QStringList history;
+    test::answerNextModal<QFileDialog>([&](QFileDialog& dialog) {
+        history = dialog.history();
+        dialog.reject();
+    });
+    QtFileChooser(window).chooseFileToOpen(ImportRequest);
+    EXPECT_FALSE(history.contains(visited.path())) << "a folder visited in an earlier run";
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
 }
 
 TEST(QtDialogs, CancellingTheChooserReturnsNothing)
