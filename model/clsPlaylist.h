@@ -8,16 +8,17 @@
 namespace orvanta {
 
 // One station: its source file's entry count, stream address, title and length.
-// Plain values; writing copies, nothing is validated.
+// Plain values; writing copies, nothing is validated. The texts are read by reference:
+// the collection compares them on every lookup.
 class clsPlaylist {
 public:
     qint16 Length() const { return m_Length; }
     void setLength(qint16 vData) { m_Length = vData; }
 
-    QString Title() const { return m_Title; }
+    const QString& Title() const { return m_Title; }
     void setTitle(const QString& vData) { m_Title = vData; }
 
-    QString File() const { return m_File; }
+    const QString& File() const { return m_File; }
     void setFile(const QString& vData) { m_File = vData; }
 
     qint16 NumEntries() const { return m_NumEntries; }
