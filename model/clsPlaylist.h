@@ -25,9 +25,11 @@ public:
     void setNumEntries(qint16 vData) { m_NumEntries = vData; }
 
 private:
-    qint16 m_NumEntries = 0;
+    // The two 16-bit values side by side: one word less per station than in the
+    // order of the interface, and room after them for the collection's own data.
     QString m_File;
     QString m_Title;
+    qint16 m_NumEntries = 0;
     qint16 m_Length = 0;
 };
 

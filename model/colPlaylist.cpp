@@ -19,12 +19,17 @@ quint32 colPlaylist::hashOf(const QString& text) const
     return static_cast<quint32>(qHash(QStringView(text), m_seed));
 }
 
+const QString& colPlaylist::foldedKeyOf(const Node& node) const
+{
+    return node.key == Node::KeyIsFile ? node.File() : *m_otherKeys.constFind(&node);
+}
+
 colPlaylist::Node* colPlaylist::keyed(const QString& key) const
 {
     if (key.isEmpty())
         return nullptr;
     const QString folded = foldKey(key);
-    return m_byKey.find(hashOf(folded), [&folded](const Node& node) { return node.foldedKey == folded; });
+    return m_byKey.find(hashOf(folded), [&](const Node& node) { return foldedKeyOf(node) == folded; });
 }
 
 colPlaylist::Node* colPlaylist::lastTitled(const QString& title) const
@@ -52,7 +57,7 @@ PlaylistEntry colPlaylist::Add(qint16 NumEntries, const QString& File, const QSt
         foldedKey = foldKey(sKey);
         keyHash = hashOf(foldedKey);
         m_byKey.makeRoomForOne();
-        keySlot = &m_byKey.slotFor(keyHash, [&foldedKey](const Node& node) { return node.foldedKey == foldedKey; });
+        keySlot = &m_byKey.slotFor(keyHash, [&](const Node& node) { return foldedKeyOf(node) == foldedKey; });
         if (*keySlot)
             throw DuplicateKeyError("duplicate key: " + sKey.toStdString());
     }
@@ -66,11 +71,19 @@ PlaylistEntry colPlaylist::Add(qint16 NumEntries, const QString& File, const QSt
     created->setTitle(Title);
     created->setLength(Length);
     created->order = static_cast<quint32>(m_order.size());
+    created->key = !keySlot ? Node::Unkeyed : foldedKey == File ? Node::KeyIsFile : Node::KeyElsewhere;
     created->keyHash = keyHash;
     created->titleHash = titleHash;
-    created->foldedKey = std::move(foldedKey);
     Node* node = created.get();
     m_order.push_back(std::move(created));
+    if (node->key == Node::KeyElsewhere) {
+        try {
+            m_otherKeys.insert(node, foldedKey);
+        } catch (...) {
+            m_order.pop_back();
+            throw;
+        }
+    }
 
     if (keySlot)
         m_byKey.fill(*keySlot, node);
@@ -163,8 +176,10 @@ bool colPlaylist::isStoredUnder(const PlaylistEntry& entry, const QString& key) 
 
 void colPlaylist::unlink(Node& node)
 {
-    if (!node.foldedKey.isEmpty())
+    if (node.key != Node::Unkeyed)
         m_byKey.erase(m_byKey.slotOf(&node));
+    if (node.key == Node::KeyElsewhere)
+        m_otherKeys.remove(&node);
 
     Node*& lastSlot = m_byTitle.slotFor(node.titleHash, [&node](const Node& n) { return n.Title() == node.Title(); });
     Node* before = lastSlot;

@@ -3,6 +3,7 @@
 #include "model/NodeIndex.h"
 #include "model/clsPlaylist.h"
 
+#include <QHash>
 #include <QString>
 
 #include <cstddef>
@@ -17,20 +18,25 @@ namespace orvanta {
 // average; only the access by position walks.
 //
 // Each entry costs one allocation: make_shared puts the shared pointer's counts, the
-// station and the collection's bookkeeping for it (a Node) into one block, and the entry
-// handed out points into that block. The insertion order is a vector of the entries, in
-// which a removed entry leaves a gap until the gaps outnumber the entries. The key and
-// title indexes hold plain node pointers.
+// station and the collection's bookkeeping for it (a Node, 72 bytes on 64-bit systems)
+// into one 96-byte heap block, and the entry handed out points into that block. The
+// insertion order is a vector of the entries, in which a removed entry leaves a gap
+// until the gaps outnumber the entries. The key and title indexes hold node pointers.
 class colPlaylist {
     struct Node : clsPlaylist {
-        quint32 order = 0; // the node's place in m_order
+        // Where the entry's folded key is. Stream addresses are nearly always lower-case
+        // ASCII, which is its own folding, so the key is then the entry's File; other
+        // keys are kept in m_otherKeys rather than in every node.
+        enum Key : quint32 { Unkeyed, KeyIsFile, KeyElsewhere };
+        // These two share the word that the station leaves free at its end.
+        quint32 order : 30 = 0; // the node's place in m_order
+        quint32 key : 2 = Unkeyed;
         quint32 keyHash = 0;
         quint32 titleHash = 0;
         // The entries of one title form a ring in the order they were added. The title
         // index holds the last-added, so that the first-added is one step away and a
         // repeated title is appended without a walk.
         Node* nextSameTitle = nullptr;
-        QString foldedKey; // empty for an entry stored without a key
     };
 
 public:
@@ -132,6 +138,7 @@ private:
     }
 
     quint32 hashOf(const QString& text) const;
+    const QString& foldedKeyOf(const Node& node) const;
     Node* keyed(const QString& key) const;
     Node* lastTitled(const QString& title) const;
     Node* nodeHolding(const PlaylistEntry& entry) const;
@@ -143,6 +150,7 @@ private:
     std::size_t m_gaps = 0;             // removed entries' places still in m_order
     NodeIndex<Node, &Node::keyHash> m_byKey;
     NodeIndex<Node, &Node::titleHash> m_byTitle; // the last-added node of each title
+    QHash<const Node*, QString> m_otherKeys;     // folded keys that are not the entry's File
     std::size_t m_seed;
 };
 
