@@ -25,8 +25,6 @@ public:
     NodeIndex(const NodeIndex&) = delete;
     NodeIndex& operator=(const NodeIndex&) = delete;
 
-    std::size_t size() const { return m_used; }
-
     // The node with this hash for which `matches` holds, or nullptr.
     template <typename Matches>
     Node* find(quint32 hash, Matches matches) const

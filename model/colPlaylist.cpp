@@ -48,8 +48,8 @@ PlaylistEntry colPlaylist::findPlaylist(const QString& Title) const
 PlaylistEntry colPlaylist::Add(qint16 NumEntries, const QString& File, const QString& Title, qint16 Length,
                                const QString& sKey)
 {
-    // Everything that can fail comes before the first change, so that a failed Add
-    // leaves the collection as it was.
+    // Everything that can fail comes before the first change or undoes it, so that a
+    // failed Add leaves the collection as it was.
     QString foldedKey;
     quint32 keyHash = 0;
     Node** keySlot = nullptr;
@@ -181,6 +181,7 @@ void colPlaylist::unlink(Node& node)
     if (node.key == Node::KeyElsewhere)
         m_otherKeys.remove(&node);
 
+    // Walks the title's ring from its first-added entry to the one before this one.
     Node*& lastSlot = m_byTitle.slotFor(node.titleHash, [&node](const Node& n) { return n.Title() == node.Title(); });
     Node* before = lastSlot;
     while (before->nextSameTitle != &node)

@@ -15,11 +15,12 @@ namespace orvanta {
 // The ordered collection of stations. Entries keep their insertion order (positions
 // count from 1), may carry a unique key (letter case ignored) and are found by title.
 // Add, the lookups by key and by title and the removals by key or by entry cost O(1) on
-// average; only the access by position walks.
+// average. Only the access by position walks, and so does a removal over the entries
+// added before it with the same title, which the program never has.
 //
 // Each entry costs one allocation: make_shared puts the shared pointer's counts, the
-// station and the collection's bookkeeping for it (a Node, 72 bytes on 64-bit systems)
-// into one 96-byte heap block, and the entry handed out points into that block. The
+// station and the collection's bookkeeping for it (a Node) into one heap block, 96
+// bytes on 64-bit systems, and the entry handed out points into that block. The
 // insertion order is a vector of the entries, in which a removed entry leaves a gap
 // until the gaps outnumber the entries. The key and title indexes hold node pointers.
 class colPlaylist {
@@ -29,7 +30,7 @@ class colPlaylist {
         // keys are kept in m_otherKeys rather than in every node.
         enum Key : quint32 { Unkeyed, KeyIsFile, KeyElsewhere };
         // These two share the word that the station leaves free at its end.
-        quint32 order : 30 = 0; // the node's place in m_order
+        quint32 order : 30 = 0; // the node's place in m_order (room for a billion)
         quint32 key : 2 = Unkeyed;
         quint32 keyHash = 0;
         quint32 titleHash = 0;
@@ -93,8 +94,8 @@ public:
 
     colPlaylist();
     // Neither copied nor moved: the program keeps its one collection in place. A copy
-    // would share the nodes and with them the title rings and order places, which
-    // belong to one collection only.
+    // would share the nodes, whose order places and title rings belong to one
+    // collection; a member-wise move would leave the gap count behind.
     colPlaylist(const colPlaylist&) = delete;
     colPlaylist& operator=(const colPlaylist&) = delete;
     colPlaylist(colPlaylist&&) = delete;
@@ -151,7 +152,7 @@ private:
     NodeIndex<Node, &Node::keyHash> m_byKey;
     NodeIndex<Node, &Node::titleHash> m_byTitle; // the last-added node of each title
     QHash<const Node*, QString> m_otherKeys;     // folded keys that are not the entry's File
-    std::size_t m_seed;
+    std::size_t m_seed; // for the indexes' hashes
 };
 
 } // namespace orvanta
