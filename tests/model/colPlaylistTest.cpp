@@ -3,6 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
+#include <random>
+#include <tuple>
+#include <vector>
+
 using namespace orvanta;
 
 TEST(colPlaylistTest, FindPlaylistGivesTheFirstAddedOfTheExactTitleAlsoAfterRemovals)
@@ -60,4 +66,68 @@ TEST(colPlaylistTest, AnEmptyKeyStoresUnkeyedAndRemoveEntryTakesThatEntryAlone)
     EXPECT_THROW(playlists.Item(3), EntryNotFoundError);
     EXPECT_THROW(playlists.Remove("http://b"), EntryNotFoundError);
     EXPECT_EQ(playlists.Count(), 2);
+}
+
+// Random adds and removals of every kind against a plain list searched from the front:
+// order, positions, keys and the first entry of each title must agree throughout, as
+// titles repeat and entries go from the front, the middle and the end of their title.
+TEST(colPlaylistTest, AgreesWithAPlainListThroughRandomAddsAndRemovals)
+{
+    struct Held {
+        QString key, title;
+        PlaylistEntry entry;
+    };
+    std::vector<Held> expected;
+    const auto firstWhere = [&expected](auto Held::*member, const QString& value) {
+        const auto held = std::find_if(expected.begin(), expected.end(), [&](const Held& h) { return h.*member == value; });
+        return held == expected.end() ? nullptr : held->entry;
+    };
+    colPlaylist playlists;
+    std::mt19937 random(12);
+    const auto below = [&random](std::size_t bound) { return std::uniform_int_distribution<std::size_t>(0, bound - 1)(random); };
+    const auto check = [&](std::size_t keys, std::size_t titles) {
+        ASSERT_TRUE(std::equal(playlists.begin(), playlists.end(), expected.begin(), expected.end(),
+                               [](const PlaylistEntry& entry, const Held& held) { return entry == held.entry; }));
+        ASSERT_EQ(playlists.Count(), qint32(expected.size()));
+        if (!expected.empty()) { // a copy is not the entry, even with its title
+            EXPECT_THROW(playlists.RemoveEntry(std::make_shared<const clsPlaylist>(*expected[0].entry)), EntryNotFoundError);
+        }
+        for (std::size_t i = 0; i < titles; ++i)
+            ASSERT_EQ(playlists.findPlaylist(QString::number(i)), firstWhere(&Held::title, QString::number(i))) << i;
+        for (std::size_t i = 0; i < keys; ++i) {
+            const QString key = QStringLiteral("k%1").arg(i);
+            const PlaylistEntry held = firstWhere(&Held::key, key);
+            ASSERT_EQ(held ? playlists.Item(key.toUpper()) : nullptr, held) << i;
+            EXPECT_EQ(playlists.isStoredUnder(held, key), held != nullptr) << i;
+        }
+    };
+    // Small pools make duplicate keys and long runs of one title common; then many
+    // distinct ones grow the indexes past what was reserved.
+    for (const auto& [steps, keys, titles, checkEvery] : {std::tuple(3000u, 24u, 6u, 7u), std::tuple(1500u, 900u, 600u, 50u)}) {
+        playlists.reserve(playlists.Count() + 4);
+        for (unsigned step = 1; step <= steps; ++step) {
+            const std::size_t op = expected.empty() ? 0 : below(8);
+            const std::size_t pick = expected.empty() ? 0 : below(expected.size());
+            if (op < 5) {
+                const QString key = below(6) ? QStringLiteral("k%1").arg(below(keys)) : QString();
+                const QString title = QString::number(below(titles));
+                const QString spelled = below(2) ? key : key.toUpper(); // the folding is then not the key itself
+                if (key.isEmpty() || !firstWhere(&Held::key, key))
+                    expected.push_back({key, title, playlists.Add(1, spelled, title, -1, spelled)});
+                else
+                    EXPECT_THROW(playlists.Add(1, key, title, -1, key.toUpper()), DuplicateKeyError);
+            } else {
+                if (op == 5 && !expected[pick].key.isEmpty())
+                    playlists.Remove(expected[pick].key);
+                else if (op == 6)
+                    playlists.Remove(qsizetype(pick) + 1);
+                else
+                    playlists.RemoveEntry(expected[pick].entry);
+                expected.erase(expected.begin() + std::ptrdiff_t(pick));
+            }
+            if (step % checkEvery == 0)
+                check(keys, titles);
+        }
+        check(keys, titles);
+    }
 }
