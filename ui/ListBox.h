@@ -30,8 +30,9 @@ public:
     // Appends an unselected item; throws ListFullError when the list is full.
     virtual void AddItem(const QString& text) = 0;
     // Appends the texts in order, as AddItem one after another would, but in one step;
-    // throws ListFullError, adding none, when they do not all fit.
-    virtual void AddItems(const QStringList& texts)
+    // throws ListFullError, adding none, when they do not all fit. Taken by value, so a
+    // caller that is done with its list hands the strings over rather than copying them.
+    virtual void AddItems(QStringList texts)
     {
         throwUnlessRoomFor(texts.size());
         for (const QString& text : texts)
@@ -47,6 +48,14 @@ public:
     }
     // Selected(index) = False: unselects the item (no effect on an unselected one).
     virtual void Unselect(qint16 index) = 0;
+    // Unselects every item, as Unselect on each one in turn would.
+    virtual void UnselectAll()
+    {
+        // The count is read once, before any item is touched.
+        const qint16 count = ListCount();
+        for (qint16 i = 0; i < count; ++i)
+            Unselect(i);
+    }
     // Repaints at once; changes no content.
     virtual void Refresh() = 0;
 

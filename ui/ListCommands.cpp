@@ -3,6 +3,7 @@
 #include "ui/Module1.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace orvanta {
 
@@ -30,7 +31,7 @@ void moveLeadingTitles(ListBox& from, ListBox& to)
     titles.reserve(moving);
     for (qint16 i = 0; i < moving; ++i)
         titles.append(from.List(i));
-    to.AddItems(titles);
+    to.AddItems(std::move(titles));
     from.RemoveItems(0, moving);
 }
 

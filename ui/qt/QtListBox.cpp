@@ -30,14 +30,14 @@ QVariant TitleListModel::data(const QModelIndex& index, int role) const
     return title;
 }
 
-void TitleListModel::append(const QStringList& titles)
+void TitleListModel::append(QStringList titles)
 {
     if (titles.isEmpty())
         return;
     // One row insertion for all of them: the view and the selection model hear of it
     // once, where title by title they would be told, and lay out, once per title.
     beginInsertRows({}, rowCount(), rowCount() + static_cast<int>(titles.size()) - 1);
-    m_titles.append(titles);
+    m_titles.append(std::move(titles));
     endInsertRows();
 }
 
@@ -89,10 +89,10 @@ void QtListBox::AddItem(const QString& text)
     m_model->append({text});
 }
 
-void QtListBox::AddItems(const QStringList& texts)
+void QtListBox::AddItems(QStringList texts)
 {
     throwUnlessRoomFor(texts.size());
-    m_model->append(texts);
+    m_model->append(std::move(texts));
 }
 
 void QtListBox::RemoveItem(qint16 index)
@@ -118,10 +118,14 @@ void QtListBox::Unselect(qint16 index)
     checkRange(index, 1);
     const QModelIndex item = m_model->index(index);
     QItemSelectionModel& selection = *m_view.selectionModel();
-    // Focus tracking unselects every item in turn and nearly all of them are not
-    // selected: asking first spares a selection-change round for each.
     if (selection.isSelected(item))
         selection.select(item, QItemSelectionModel::Deselect);
+}
+
+void QtListBox::UnselectAll()
+{
+    // One step for a full list; item by item, a focus change took milliseconds.
+    m_view.selectionModel()->clearSelection();
 }
 
 void QtListBox::Refresh()

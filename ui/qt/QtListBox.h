@@ -21,7 +21,7 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
 
     const QStringList& titles() const { return m_titles; }
-    void append(const QStringList& titles);
+    void append(QStringList titles);
     void remove(int first, int count);
 
 private:
@@ -42,10 +42,11 @@ public:
     qint16 ListIndex() const override;
     QString List(qint16 index) const override;
     void AddItem(const QString& text) override;
-    void AddItems(const QStringList& texts) override;
+    void AddItems(QStringList texts) override;
     void RemoveItem(qint16 index) override;
     void RemoveItems(qint16 index, qint16 count) override;
     void Unselect(qint16 index) override;
+    void UnselectAll() override;
     void Refresh() override;
 
 private:
