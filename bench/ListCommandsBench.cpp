@@ -1,3 +1,4 @@
+#include "CpuTime.h"
 #include "HeadlessProgram.h"
 #include "ui/ListCommands.h"
 #include "ui/qt/PlayListMainWindow.h"
@@ -9,11 +10,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include <ctime>
 
 namespace orvanta {
 namespace {
 
+using bench::cpuSecondsOf;
 using testing::HeadlessProgram;
 
 QString titleNumber(qint16 i)
@@ -33,13 +34,6 @@ benchmark::Counter perTitle(qint16 titles)
     return benchmark::Counter(titles, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
-double threadCpuSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
 // The window as the user has it: shown, with its pending layout and paint done.
 class ShownWindow {
 public:
@@ -53,21 +47,11 @@ public:
 
     // What the event loop does after a click: the deferred layout and the repaint
     // belong to the command's cost.
-    static void settle() { QCoreApplication::processEvents(); }
+    static void settle() { bench::settle(); }
 
 private:
     PlayListMainWindow m_window;
 };
-
-// One command and the event loop's layout and repaint after it, in CPU seconds.
-template <typename Action>
-double cpuSecondsOf(Action&& action)
-{
-    const double start = threadCpuSeconds();
-    action();
-    ShownWindow::settle();
-    return threadCpuSeconds() - start;
-}
 
 // One ">>" and the "<<" that brings every title back.
 void BM_MoveAllThereAndBack_Headless(benchmark::State& state)

@@ -1,3 +1,4 @@
+#include "CpuTime.h"
 #include "HeadlessProgram.h"
 #include "pls/PlaylistReader.h"
 #include "ui/qt/PlayListMainWindow.h"
@@ -10,28 +11,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include <ctime>
 
 namespace orvanta {
 namespace {
 
-double threadCpuSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
-// One step and the event loop's layout and repaint after it, in CPU seconds.
-template <typename Action>
-double cpuSecondsOf(Action&& action)
-{
-    const double start = threadCpuSeconds();
-    action();
-    for (int pass = 0; pass < 3; ++pass)
-        QCoreApplication::processEvents();
-    return threadCpuSeconds() - start;
-}
+using bench::cpuSecondsOf;
 
 // The longest title a line may carry, in a station among ordinary ones, through every
 // command the user can give it on the real window: each counter is one step's time in

@@ -1,3 +1,4 @@
+#include "CpuTime.h"
 #include "HeadlessProgram.h"
 #include "ui/ListBox.h"
 #include "ui/Module1.h"
@@ -13,7 +14,6 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
-#include <ctime>
 #include <utility>
 
 #include <malloc.h>
@@ -22,38 +22,13 @@
 namespace orvanta {
 namespace {
 
+using bench::cpuSecondsOf;
+using bench::settle;
+
 QByteArray readFile(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// What the event loop does after a click. An item view lays its rows out from a zero
-// timer and that layout posts the repaint, which only the second pass paints; the third
-// is a margin.
-void settle()
-{
-    for (int pass = 0; pass < 3; ++pass)
-        QCoreApplication::processEvents();
-}
-
-// CPU time of this thread: the work itself, less sensitive than the wall clock to the
-// other programs sharing the machine. Everything the window does runs on this thread.
-double threadCpuSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
-// One step: the click, or the floor's addItems, and the event loop after it.
-template <typename Action>
-double cpuSecondsOf(Action&& action)
-{
-    const double start = threadCpuSeconds();
-    action();
-    settle();
-    return threadCpuSeconds() - start;
 }
 
 // The floor: a QListWidget alone, shown at the size of lst_Import, taking the same titles

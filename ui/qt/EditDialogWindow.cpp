@@ -136,13 +136,25 @@ EditDialogWindow::EditDialogWindow(MainWindowParts& mainParts, QWidget& mainWind
 
 QString EditDialogWindow::titleText() const
 {
-    return m_txtTitle->text();
+    return isVisible() ? m_txtTitle->text() : m_titleToShow;
 }
 
+// A hidden dialog takes its title into the field once it shows: the field lays its text
+// out when it gets it and again when it shows, which made opening the dialog on a title
+// of tens of thousands of characters take twice as long.
 void EditDialogWindow::setTitleText(const QString& text)
 {
-    m_titleValidator->setTextBefore(text);
-    m_txtTitle->setText(text);
+    m_titleToShow = text;
+    if (isVisible())
+        fillTitle();
+}
+
+void EditDialogWindow::fillTitle()
+{
+    m_titleValidator->setTextBefore(m_titleToShow);
+    // setText, unlike insert, also forgets the undo history, and leaves the cursor at the
+    // end with nothing selected: a title is mostly corrected, not retyped.
+    m_txtTitle->setText(m_titleToShow);
 }
 
 QString EditDialogWindow::urlText() const
@@ -173,9 +185,7 @@ void EditDialogWindow::Show()
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), parentWidget()->geometry()));
     m_txtTitle->setFocus();
     show();
-    // Showing moves the focus in with all text selected; a title is mostly corrected, not
-    // retyped, so the cursor just waits at its end.
-    m_txtTitle->deselect();
+    fillTitle();
     raise();
     activateWindow();
 }
@@ -185,8 +195,8 @@ void EditDialogWindow::Unload()
     hide();
     // Not every window manager hands the keyboard back to the window below.
     parentWidget()->activateWindow();
-    // setText, unlike clear, also forgets the undo history.
-    setTitleText(QString());
+    m_titleToShow.clear();
+    fillTitle();
     m_txtUrl->setText(QString());
     m_txtLength->setText(QString());
 }

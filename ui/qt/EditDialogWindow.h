@@ -41,10 +41,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void fillTitle();
+
     QtMessageBox m_messageBox;
     MainWindowParts m_parts;
     QLineEdit* m_txtTitle;
     SingleLineValidator* m_titleValidator;
+    // The title the dialog shows in its field once it is shown.
+    QString m_titleToShow;
     QLineEdit* m_txtUrl;
     QLineEdit* m_txtLength;
     QPushButton* m_btnOk;
