@@ -11,7 +11,7 @@ namespace {
 bool displayAvailable()
 {
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-        || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+           || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
 } // namespace

@@ -39,7 +39,12 @@ void BM_ExportOutputList(benchmark::State& state)
     Module1::reset();
 }
 
-BENCHMARK(BM_ExportOutputList)->Arg(1000)->Arg(8000)->Arg(ListBox::MaxItems)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExportOutputList)
+    ->Arg(1000)
+    ->Arg(8000)
+    ->Arg(ListBox::MaxItems)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace orvanta

@@ -16,8 +16,8 @@ void BM_ImportExportedPlaylist(benchmark::State& state)
 {
     const auto stations = static_cast<int>(state.range(0));
     QTemporaryDir folder;
-    const QString path = testing::writeFile(folder.filePath(QStringLiteral("Stations.pls")),
-                                            testing::generatedPlaylist(stations));
+    const QString path =
+        testing::writeFile(folder.filePath(QStringLiteral("Stations.pls")), testing::generatedPlaylist(stations));
     bool allImported = !path.isNull();
 
     for (auto _ : state) {

@@ -10,7 +10,6 @@
 
 #include <benchmark/benchmark.h>
 
-
 namespace orvanta {
 namespace {
 
@@ -152,7 +151,11 @@ constexpr int SmallList = 1000;
 constexpr int MediumList = 8000;
 constexpr int FullList = ListBox::MaxItems;
 
-BENCHMARK(BM_MoveAllThereAndBack_Headless)->Arg(SmallList)->Arg(MediumList)->Arg(FullList)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MoveAllThereAndBack_Headless)
+    ->Arg(SmallList)
+    ->Arg(MediumList)
+    ->Arg(FullList)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MoveAllThereAndBack_Qt)->Arg(SmallList)->Arg(MediumList)->Arg(FullList)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DeleteFromFullList_Headless)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SingleCommandsBothListsFull_Qt)->Unit(benchmark::kMillisecond);

@@ -11,7 +11,6 @@
 
 #include <benchmark/benchmark.h>
 
-
 namespace orvanta {
 namespace {
 
@@ -24,8 +23,8 @@ void BM_LongestTitle(benchmark::State& state)
 {
     QTemporaryDir folder;
     const QString longest(MaxLineLength - QStringLiteral("Title1=").size(), u'W');
-    const QString path = testing::writeFile(folder.filePath("long.pls"),
-                                            testing::generatedPlaylist(20) + testing::stationBlock("http://long/", longest));
+    const QString path = testing::writeFile(
+        folder.filePath("long.pls"), testing::generatedPlaylist(20) + testing::stationBlock("http://long/", longest));
     testing::ScriptedChooser chooser;
     enum Step { Import, Select, Add, RemoveAll, Edit, Ok, StepCount };
     double seconds[StepCount] = {};

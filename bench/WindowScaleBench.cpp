@@ -158,8 +158,8 @@ void BM_BothListsFull(benchmark::State& state)
         settle();
         controls.btn_Import->click();
         settle();
-        bothFull = bothFull && window.parts().lst_Import.ListCount() == full
-            && window.parts().lst_Output.ListCount() == full;
+        bothFull =
+            bothFull && window.parts().lst_Import.ListCount() == full && window.parts().lst_Output.ListCount() == full;
     }
     Module1::reset();
     if (!bothFull)
@@ -167,9 +167,8 @@ void BM_BothListsFull(benchmark::State& state)
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     // ru_maxrss is in KiB.
-    state.counters["peak_rss"] =
-        benchmark::Counter(static_cast<double>(usage.ru_maxrss) * 1024, benchmark::Counter::kDefaults,
-                           benchmark::Counter::kIs1024);
+    state.counters["peak_rss"] = benchmark::Counter(static_cast<double>(usage.ru_maxrss) * 1024,
+                                                    benchmark::Counter::kDefaults, benchmark::Counter::kIs1024);
 }
 
 constexpr int SmallList = 1000;

@@ -49,7 +49,10 @@ public:
     }
 
     // The slot of this very node, which must be in the index.
-    Node*& slotOf(const Node* node) { return slotFor(node->*hashOf, [node](const Node& n) { return &n == node; }); }
+    Node*& slotOf(const Node* node)
+    {
+        return slotFor(node->*hashOf, [node](const Node& n) { return &n == node; });
+    }
 
     void erase(Node*& slot)
     {

@@ -106,8 +106,7 @@ public:
 
     // Stores a new entry under sKey, or without a key when sKey is empty.
     // Throws DuplicateKeyError (collection unchanged) when the key is taken.
-    PlaylistEntry Add(qint16 NumEntries, const QString& File, const QString& Title, qint16 Length,
-                      const QString& sKey);
+    PlaylistEntry Add(qint16 NumEntries, const QString& File, const QString& Title, qint16 Length, const QString& sKey);
 
     // By 1-based position or by key; throw EntryNotFoundError when absent.
     PlaylistEntry Item(qsizetype position) const;
@@ -133,10 +132,7 @@ public:
 
 private:
     // Every stored entry was made by Add as a Node, and no Node is const itself.
-    static Node& nodeOf(const PlaylistEntry& stored)
-    {
-        return const_cast<Node&>(static_cast<const Node&>(*stored));
-    }
+    static Node& nodeOf(const PlaylistEntry& stored) { return const_cast<Node&>(static_cast<const Node&>(*stored)); }
 
     quint32 hashOf(const QString& text) const;
     const QString& foldedKeyOf(const Node& node) const;
@@ -152,7 +148,7 @@ private:
     NodeIndex<Node, &Node::keyHash> m_byKey;
     NodeIndex<Node, &Node::titleHash> m_byTitle; // the last-added node of each title
     QHash<const Node*, QString> m_otherKeys;     // folded keys that are not the entry's File
-    std::size_t m_seed; // for the indexes' hashes
+    std::size_t m_seed;                          // for the indexes' hashes
 };
 
 } // namespace orvanta

@@ -32,9 +32,8 @@ public:
         if (m_position < m_bytes.size() && m_bytes[m_position] == '\n')
             ++m_position;
         m_number = m_nextNumber++;
-        for (const char* lineFeed = line.data(); (lineFeed = static_cast<const char*>(
-                                                      std::memchr(lineFeed, '\n', line.end() - lineFeed)));
-             ++lineFeed)
+        for (const char* lineFeed = line.data();
+             (lineFeed = static_cast<const char*>(std::memchr(lineFeed, '\n', line.end() - lineFeed))); ++lineFeed)
             ++m_nextNumber;
         return line;
     }
@@ -67,16 +66,16 @@ QString quoted(QStringView value)
 void checkLength(QByteArrayView line, int number)
 {
     if (line.size() > MaxLineLength && decodePlaylistLine(line).size() > MaxLineLength)
-        throw PlaylistReadError(number, QStringLiteral("the line is longer than %1 characters")
-                                            .arg(englishNumber(MaxLineLength)));
+        throw PlaylistReadError(
+            number, QStringLiteral("the line is longer than %1 characters").arg(englishNumber(MaxLineLength)));
 }
 
 qint16 requireInteger16(QStringView value, const QLocale& locale, int number)
 {
     const auto converted = toInteger16(value, locale);
     if (!converted)
-        throw PlaylistReadError(number, QStringLiteral("%1 is not a whole number from -32,768 to 32,767")
-                                            .arg(quoted(value)));
+        throw PlaylistReadError(number,
+                                QStringLiteral("%1 is not a whole number from -32,768 to 32,767").arg(quoted(value)));
     return *converted;
 }
 
@@ -145,7 +144,9 @@ void readLineMode(PlaylistLines& lines, const QLocale& locale, const StationComm
         checkLength(line, number);
         // The first four characters, or the whole line if it is shorter: a key's four
         // ASCII letters are four bytes in either encoding.
-        const auto startsWith = [&line](const char* letters) { return line.size() >= 4 && std::memcmp(line.data(), letters, 4) == 0; };
+        const auto startsWith = [&line](const char* letters) {
+            return line.size() >= 4 && std::memcmp(line.data(), letters, 4) == 0;
+        };
         if (startsWith("File")) {
             station.File = valueOf(line, "File", number);
         } else if (startsWith("Titl")) {
@@ -206,8 +207,8 @@ QString scannedText(QByteArrayView firstLine)
 
 void readScanMode(QByteArrayView firstLine, const QLocale& locale, const StationCommit& commit)
 {
-    const PlaylistReadError tooLong(1, QStringLiteral("the first line is longer than %1 characters")
-                                           .arg(englishNumber(MaxScanModeLength)));
+    const PlaylistReadError tooLong(
+        1, QStringLiteral("the first line is longer than %1 characters").arg(englishNumber(MaxScanModeLength)));
     // A character takes at most four bytes, so a line of many more needs no decoding.
     if (firstLine.size() > 4 * MaxScanModeLength)
         throw tooLong;

@@ -28,8 +28,7 @@ class PlaylistReadError : public std::runtime_error {
 public:
     PlaylistReadError(int line, const QString& reason)
         : std::runtime_error(reason.toStdString()), m_line(line), m_reason(reason)
-    {
-    }
+    {}
     int line() const { return m_line; }
     const QString& reason() const { return m_reason; }
 

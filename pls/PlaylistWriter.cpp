@@ -44,7 +44,8 @@ public:
     {
         const qsizetype start = m_bytes.size();
         *this << text;
-        std::replace_if(m_bytes.begin() + start, m_bytes.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+        std::replace_if(
+            m_bytes.begin() + start, m_bytes.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
         return *this;
     }
 

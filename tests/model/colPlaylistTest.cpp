@@ -1,5 +1,5 @@
-#include "model/PlaylistErrors.h"
 #include "model/colPlaylist.h"
+#include "model/PlaylistErrors.h"
 
 #include <gtest/gtest.h>
 
@@ -33,8 +33,10 @@ TEST(colPlaylistTest, FindPlaylistGivesTheFirstAddedOfTheExactTitleAlsoAfterRemo
 TEST(colPlaylistTest, KeysIgnoreLetterCaseWithFullFoldingAndAFailedAddChangesNothing)
 {
     const std::pair<QString, QString> sameKeys[] = {
-        {"http://Radio.example", "HTTP://radio.EXAMPLE"}, {QStringLiteral(u"http://straße"), "http://STRASSE"},
-        {QStringLiteral(u"\u1E9E"), "ss"}, {QStringLiteral(u"\uFB01le"), "FILE"},
+        {"http://Radio.example", "HTTP://radio.EXAMPLE"},
+        {QStringLiteral(u"http://straße"), "http://STRASSE"},
+        {QStringLiteral(u"\u1E9E"), "ss"},
+        {QStringLiteral(u"\uFB01le"), "FILE"},
         {QStringLiteral(u"\u03A3\u0391\u03A3"), QStringLiteral(u"\u03C3\u03B1\u03C2")},
         {QStringLiteral(u"\u0130"), QStringLiteral(u"i\u0307")}};
     for (const auto& [stored, other] : sameKeys) {
@@ -79,18 +81,22 @@ TEST(colPlaylistTest, AgreesWithAPlainListThroughRandomAddsAndRemovals)
     };
     std::vector<Held> expected;
     const auto firstWhere = [&expected](auto Held::*member, const QString& value) {
-        const auto held = std::find_if(expected.begin(), expected.end(), [&](const Held& h) { return h.*member == value; });
+        const auto held =
+            std::find_if(expected.begin(), expected.end(), [&](const Held& h) { return h.*member == value; });
         return held == expected.end() ? nullptr : held->entry;
     };
     colPlaylist playlists;
     std::mt19937 random(12);
-    const auto below = [&random](std::size_t bound) { return std::uniform_int_distribution<std::size_t>(0, bound - 1)(random); };
+    const auto below = [&random](std::size_t bound) {
+        return std::uniform_int_distribution<std::size_t>(0, bound - 1)(random);
+    };
     const auto check = [&](std::size_t keys, std::size_t titles) {
         ASSERT_TRUE(std::equal(playlists.begin(), playlists.end(), expected.begin(), expected.end(),
                                [](const PlaylistEntry& entry, const Held& held) { return entry == held.entry; }));
         ASSERT_EQ(playlists.Count(), qint32(expected.size()));
         if (!expected.empty()) { // a copy is not the entry, even with its title
-            EXPECT_THROW(playlists.RemoveEntry(std::make_shared<const clsPlaylist>(*expected[0].entry)), EntryNotFoundError);
+            EXPECT_THROW(playlists.RemoveEntry(std::make_shared<const clsPlaylist>(*expected[0].entry)),
+                         EntryNotFoundError);
         }
         for (std::size_t i = 0; i < titles; ++i)
             ASSERT_EQ(playlists.findPlaylist(QString::number(i)), firstWhere(&Held::title, QString::number(i))) << i;
@@ -103,7 +109,8 @@ TEST(colPlaylistTest, AgreesWithAPlainListThroughRandomAddsAndRemovals)
     };
     // Small pools make duplicate keys and long runs of one title common; then many
     // distinct ones grow the indexes past what was reserved.
-    for (const auto& [steps, keys, titles, checkEvery] : {std::tuple(3000u, 24u, 6u, 7u), std::tuple(1500u, 900u, 600u, 50u)}) {
+    for (const auto& [steps, keys, titles, checkEvery] :
+         {std::tuple(3000u, 24u, 6u, 7u), std::tuple(1500u, 900u, 600u, 50u)}) {
         playlists.reserve(playlists.Count() + 4);
         for (unsigned step = 1; step <= steps; ++step) {
             const std::size_t op = expected.empty() ? 0 : below(8);

@@ -1,6 +1,6 @@
 #include "pls/IntegerConversion.h"
-#include "pls/PlaylistReader.h"
 #include "pls/PlaylistFile.h"
+#include "pls/PlaylistReader.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -39,10 +39,11 @@ TEST(IntegerConversionTest, RoundsHalfToEvenWithin16BitsAsTheLocaleReads)
     const QLocale german(QLocale::German, QLocale::Germany);
     const std::optional<qint16> none;
     const std::tuple<QLocale, const char*, std::optional<qint16>> cases[] = {
-        {c, "2.5", 2}, {c, "3.5", 4}, {c, "-0.5", 0}, {c, "-1.5", -2}, {c, "2.51", 3}, {c, "-32768.5", -32768},
-        {c, "32767.5", none}, {c, "1e9", none}, {c, " 42 ", 42}, {c, "\t-7", -7}, {c, "+7", 7}, {c, "", none},
-        {c, "=5", none}, {c, "12a", none}, {c, "inf", none}, {c, "nan", none}, {c, "2,5", none}, {german, "2,5", 2},
-        {german, "2.5", none}};
+        {c, "2.5", 2},    {c, "3.5", 4},           {c, "-0.5", 0},       {c, "-1.5", -2},
+        {c, "2.51", 3},   {c, "-32768.5", -32768}, {c, "32767.5", none}, {c, "1e9", none},
+        {c, " 42 ", 42},  {c, "\t-7", -7},         {c, "+7", 7},         {c, "", none},
+        {c, "=5", none},  {c, "12a", none},        {c, "inf", none},     {c, "nan", none},
+        {c, "2,5", none}, {german, "2,5", 2},      {german, "2.5", none}};
     for (const auto& [locale, text, expected] : cases)
         EXPECT_EQ(toInteger16(text, locale), expected) << '[' << text << "] " << locale.name().toStdString();
 }
@@ -66,7 +67,8 @@ TEST(PlaylistReaderTest, ReadsStationsOrFailsAtTheLineAnEditorShows)
     const QByteArray scanStation = "File1=a\nTitle1=A\nLength1=5\n";
     const std::tuple<const char*, QByteArray, const char*> cases[] = {
         // Line mode: values after the "=" of keys numbered past nine, else at fixed positions.
-        {"numbered past nine", "[playlist]\r\nFile9=a\r\nTitle9=A\r\nLength9=9\r\nFile10=b=\r\nTitle123=B\r\nLength10= 7",
+        {"numbered past nine",
+         "[playlist]\r\nFile9=a\r\nTitle9=A\r\nLength9=9\r\nFile10=b=\r\nTitle123=B\r\nLength10= 7",
          "1|a|A|9; 1|b=|B|7"},
         {"not numbered", "[playlist]\rFile=a\rTitle1x=A\rLength1=0\rLength12==1", "1||=A|0; failed@5"},
         {"header in any case, CR only", "[PlayList]\rNumberOfEntries=1\rFile1=x\rTitle1=X\rLength1=1", "1|x|X|1"},
@@ -77,7 +79,10 @@ TEST(PlaylistReaderTest, ReadsStationsOrFailsAtTheLineAnEditorShows)
         {"line too short for its value", "[playlist]\r\nFile1=a\nb\r\nFile1", "failed@4"},
         {"a bad length after a line holding LF", "[playlist]\r\nTitle1=a\nb\r\nLength1=x", "failed@4"},
         // Each line decodes alone; positions count characters, not bytes.
-        {"mixed encodings", "[playlist]\r\nTitle1=Caf\xC3\xA9\r\nLength1=1\r\nTitl\xE9" "1=Caf\xE9\r\nLength1=2\r\nTitl\xC3\xA9" "1=X\r\nLength1=3",
+        {"mixed encodings",
+         "[playlist]\r\nTitle1=Caf\xC3\xA9\r\nLength1=1\r\nTitl\xE9"
+         "1=Caf\xE9\r\nLength1=2\r\nTitl\xC3\xA9"
+         "1=X\r\nLength1=3",
          "1||Caf\u00e9|1; 1||Caf\u00e9|2; 1||X|3"},
         {"empty file", "", ""},
         // Scan mode: any other first line, split at LF.
@@ -109,7 +114,7 @@ TEST(PlaylistReaderTest, NoLineLongerThanTheBoundIsRead)
 TEST(PlaylistReaderTest, CommitCanEndTheReadingQuietlyInEitherMode)
 {
     const std::pair<QByteArray, const char*> cases[] = {{"[playlist]\rLength1=1\rLength1=x", "1|||1"},
-                                                         {"Length1=1\nLength1=x\n", "0|||1"}};
+                                                        {"Length1=1\nLength1=x\n", "0|||1"}};
     for (const auto& [text, read] : cases)
         EXPECT_EQ(readStations(text, CommitResult::StopReading), read) << text.toStdString();
 }

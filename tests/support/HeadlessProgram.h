@@ -88,7 +88,8 @@ struct FakeEditDialog final : EditDialogView {
 // Not copyable: parts refers to the members.
 struct HeadlessProgram {
     explicit HeadlessProgram(const QLocale& numberLocale = QLocale::c())
-        : parts{lst_Import, lst_Output, opt_V2, CommDL, messages, window, numberLocale} {}
+        : parts{lst_Import, lst_Output, opt_V2, CommDL, messages, window, numberLocale}
+    {}
     HeadlessProgram(const HeadlessProgram&) = delete;
     HeadlessProgram& operator=(const HeadlessProgram&) = delete;
 

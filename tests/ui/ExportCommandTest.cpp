@@ -42,7 +42,10 @@ protected:
     }
 
     QString at(const QString& name) const { return folder.filePath(name); }
-    QStringList entries() const { return QDir(folder.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot); }
+    QStringList entries() const
+    {
+        return QDir(folder.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
     static QByteArray read(const QString& path)
     {
         QFile file(path);
@@ -85,7 +88,12 @@ TEST_F(ExportCommandTest, ACancelOrAFailureLeavesTheDiskAsItWas)
     writeFile(at("MyPlaylist.pls"), "older");
     ASSERT_EQ(::mkfifo(QFile::encodeName(at("pipe.pls")).constData(), 0600), 0);
     QDir(folder.path()).mkdir("folder.pls");
-    const struct { QString name; QStringList output; rlim_t sizeCap; QString reason; } rows[] = {
+    const struct {
+        QString name;
+        QStringList output;
+        rlim_t sizeCap;
+        QString reason;
+    } rows[] = {
         {ScriptedChooser::cancel(), {"Alpha"}, RLIM_INFINITY, {}},
         {"missing/new.pls", {"Alpha"}, RLIM_INFINITY, "the folder \"" + at("missing") + "\" does not exist"},
         {"MyPlaylist.pls", {"Alpha"}, 20, qt_error_string(EFBIG)}, // room for the header alone
@@ -114,8 +122,9 @@ TEST_F(ExportCommandTest, AFolderWithoutWritePermissionTakesThePlaylistInPlaceOn
         const QString self = QFileInfo("/proc/self/exe").symLinkTarget();
         QProcess asNobody;
         asNobody.setProcessChannelMode(QProcess::MergedChannels);
-        asNobody.start("setpriv", {"--reuid=nobody", "--regid=nogroup", "--clear-groups", self,
-                                   "--gtest_filter=ExportCommandTest.AFolderWithoutWritePermissionTakesThePlaylistInPlaceOnly"});
+        asNobody.start("setpriv",
+                       {"--reuid=nobody", "--regid=nogroup", "--clear-groups", self,
+                        "--gtest_filter=ExportCommandTest.AFolderWithoutWritePermissionTakesThePlaylistInPlaceOnly"});
         if (!asNobody.waitForFinished(60000) && asNobody.error() == QProcess::FailedToStart)
             GTEST_SKIP() << "running as root without setpriv, which would run this as an unprivileged user";
         EXPECT_EQ(asNobody.exitCode(), 0) << asNobody.readAll().toStdString();
@@ -151,24 +160,28 @@ TEST_F(ExportCommandTest, AnImportedPlaylistGoesOutInExactBytesInEitherForm)
     exportTo(at("MyPlaylist.pls"), {});
     EXPECT_EQ(read(at("MyPlaylist.pls")), "[playlist]\r\n");
     // "Café € – Zürich" in Windows-1252.
-    writeFile(at("legacy.pls"), "[Playlist]\r\nNumberOfEntries=3\r\nFile1=http://c.example:8000\r\n"
-                                "Title1=Caf\xE9 \x80 \x96 Z\xFCrich\r\nLength1=-1\r\nFile2=http://b.example:80\r\n"
-                                "Title2= B = b \r\nLength2=0\r\nFile3=http://a.example/?a=1&b=2\r\nTitle3=A\r\nLength3=240\r\nVersion=2\r\n");
+    writeFile(
+        at("legacy.pls"),
+        "[Playlist]\r\nNumberOfEntries=3\r\nFile1=http://c.example:8000\r\n"
+        "Title1=Caf\xE9 \x80 \x96 Z\xFCrich\r\nLength1=-1\r\nFile2=http://b.example:80\r\n"
+        "Title2= B = b \r\nLength2=0\r\nFile3=http://a.example/?a=1&b=2\r\nTitle3=A\r\nLength3=240\r\nVersion=2\r\n");
     program.chooser.answers = {at("legacy.pls")};
     btn_Import_Click(program.parts);
     btn_AllAdd_Click(program.parts);
     exportTo(at("out.pls"), program.lst_Output.items());
-    EXPECT_EQ(read(at("out.pls")), QByteArray("[playlist]\r\nFile1=http://c.example:8000\r\n"
-                                              "Title1=Caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x93 Z\xC3\xBCrich\r\nLength1=-1\r\n\r\n"
-                                              "File1=http://b.example:80\r\nTitle1= B = b \r\nLength1=0\r\n\r\n"
-                                              "File1=http://a.example/?a=1&b=2\r\nTitle1=A\r\nLength1=240\r\n\r\n"));
+    EXPECT_EQ(read(at("out.pls")),
+              QByteArray("[playlist]\r\nFile1=http://c.example:8000\r\n"
+                         "Title1=Caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x93 Z\xC3\xBCrich\r\nLength1=-1\r\n\r\n"
+                         "File1=http://b.example:80\r\nTitle1= B = b \r\nLength1=0\r\n\r\n"
+                         "File1=http://a.example/?a=1&b=2\r\nTitle1=A\r\nLength1=240\r\n\r\n"));
     program.opt_V2.value = true;
     exportTo(at("out.pls"), program.lst_Output.items());
-    EXPECT_EQ(read(at("out.pls")), QByteArray("[playlist]\r\nFile1=http://c.example:8000\r\n"
-                                              "Title1=Caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x93 Z\xC3\xBCrich\r\nLength1=-1\r\n"
-                                              "File2=http://b.example:80\r\nTitle2= B = b \r\nLength2=0\r\n"
-                                              "File3=http://a.example/?a=1&b=2\r\nTitle3=A\r\nLength3=240\r\n"
-                                              "NumberOfEntries=3\r\nVersion=2\r\n"));
+    EXPECT_EQ(read(at("out.pls")),
+              QByteArray("[playlist]\r\nFile1=http://c.example:8000\r\n"
+                         "Title1=Caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x93 Z\xC3\xBCrich\r\nLength1=-1\r\n"
+                         "File2=http://b.example:80\r\nTitle2= B = b \r\nLength2=0\r\n"
+                         "File3=http://a.example/?a=1&b=2\r\nTitle3=A\r\nLength3=240\r\n"
+                         "NumberOfEntries=3\r\nVersion=2\r\n"));
     EXPECT_TRUE(program.messages.shown.empty());
 
     ASSERT_EQ(program.chooser.saved.size(), 3u);

@@ -1,6 +1,6 @@
+#include "ui/ImportCommand.h"
 #include "HeadlessProgram.h"
 #include "pls/PlaylistReader.h"
-#include "ui/ImportCommand.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,17 +40,45 @@ TEST_F(ImportCommandTest, EachFailureIsReportedOnceWithItsLineAndKeepsTheStation
     const QString chosen = folder.filePath("chosen.pls");
     QFile sparse(folder.filePath("huge.pls"));
     ASSERT_TRUE(sparse.open(QIODevice::WriteOnly) && sparse.resize(64 << 20));
-    const struct { const char* name; QByteArray bytes; QString path; const char* listed; QString where, reason; } rows[] = {
-        {"a bad length on station 3", exported("AB") + "Title1=C\r\nLength1=x\r\n", {}, "A B", ", line 11",
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        QString path;
+        const char* listed;
+        QString where, reason;
+    } rows[] = {
+        {"a bad length on station 3",
+         exported("AB") + "Title1=C\r\nLength1=x\r\n",
+         {},
+         "A B",
+         ", line 11",
          "\"x\" is not a whole number from -32,768 to 32,767"},
-        {"an address already held", exported("A") + "File1=HTTP://a/\r\nTitle1=D\r\nLength1=1\r\n", {}, "A", ", line 8",
+        {"an address already held",
+         exported("A") + "File1=HTTP://a/\r\nTitle1=D\r\nLength1=1\r\n",
+         {},
+         "A",
+         ", line 8",
          "another station already has this address"},
-        {"a line too short", exported("A") + "Title1\r\n", {}, "A", ", line 6", "the line is too short to hold its value"},
-        {"a line too long", exported("A") + "x" + QByteArray(MaxLineLength, 'x'), {}, "A", ", line 6",
+        {"a line too short",
+         exported("A") + "Title1\r\n",
+         {},
+         "A",
+         ", line 6",
+         "the line is too short to hold its value"},
+        {"a line too long",
+         exported("A") + "x" + QByteArray(MaxLineLength, 'x'),
+         {},
+         "A",
+         ", line 6",
          "the line is longer than 65,536 characters"},
         {"a missing file", {}, folder.filePath("missing.pls"), "", "", "the file does not exist"},
         {"a folder", {}, folder.path(), "", "", "this is a folder, not a file"},
-        {"a file over the size bound", {}, sparse.fileName(), "", "", "the file is larger than 32 MiB, too large for a playlist"},
+        {"a file over the size bound",
+         {},
+         sparse.fileName(),
+         "",
+         "",
+         "the file is larger than 32 MiB, too large for a playlist"},
     };
     const qsizetype openBefore = QDir("/proc/self/fd").count();
     for (const auto& row : rows) {
@@ -76,7 +104,8 @@ TEST_F(ImportCommandTest, AListWithRoomForSomeStationsTakesThoseAndReportsTheNex
     EXPECT_EQ(program.lst_Import.ListCount(), ListBox::MaxItems);
     EXPECT_EQ(program.lst_Import.List(ListBox::MaxItems - 1), "B");
     EXPECT_EQ(render(program).substr(render(program).size() - 4), " A B");
-    EXPECT_EQ(program.messages.shown.join('|').section('\n', 1), folder.filePath("chosen.pls") + ", line 12: the import list is full");
+    EXPECT_EQ(program.messages.shown.join('|').section('\n', 1),
+              folder.filePath("chosen.pls") + ", line 12: the import list is full");
 }
 
 // A cancel, or a file holding no station the reader knows, is no failure: nothing is said.

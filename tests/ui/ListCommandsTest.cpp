@@ -35,13 +35,17 @@ TEST_F(ListCommandsTest, EachCommandLeavesTheListsStationsAndRepaintsAsTheTableS
     constexpr int Full = ListBox::MaxItems;
     const Case cases[] = {
         // A move appends; the losing list has no selection, the gaining one keeps its own.
-        {"> moves the selected title", "A B* C", "X* Y", 0, 0, Import, btn_Add_Click, "[A C] [X* Y B] A B C X Y", "output"},
-        {"< moves the selected title", "A* C", "X Y B*", 0, 0, Output, btn_Rem_Click, "[A* C B] [X Y] A C X Y B", "output"},
+        {"> moves the selected title", "A B* C", "X* Y", 0, 0, Import, btn_Add_Click, "[A C] [X* Y B] A B C X Y",
+         "output"},
+        {"< moves the selected title", "A* C", "X Y B*", 0, 0, Output, btn_Rem_Click, "[A* C B] [X Y] A C X Y B",
+         "output"},
         {">> moves all", "A B C*", "X Y*", 0, 0, Import, btn_AllAdd_Click, "[] [X Y* A B C] A B C X Y", "import"},
         {"<< moves all", "D*", "X Y A", 0, 0, Output, btn_AllRem_Click, "[D* X Y A] [] D X Y A", "output"},
         // Into a full list no single title moves, and moving all moves what fits, in order.
-        {"> into a full list", "A*", "", 0, Full, Import, btn_Add_Click, "[A*] [f0 f1 f2 ... f32764 f32765 f32766 (32767)] A", ""},
-        {"< into a full list", "", "X*", Full, 0, Output, btn_Rem_Click, "[f0 f1 f2 ... f32764 f32765 f32766 (32767)] [X*] X", ""},
+        {"> into a full list", "A*", "", 0, Full, Import, btn_Add_Click,
+         "[A*] [f0 f1 f2 ... f32764 f32765 f32766 (32767)] A", ""},
+        {"< into a full list", "", "X*", Full, 0, Output, btn_Rem_Click,
+         "[f0 f1 f2 ... f32764 f32765 f32766 (32767)] [X*] X", ""},
         {">> into a list with room for two", "A B C D", "", 0, Full - 2, Import, btn_AllAdd_Click,
          "[C D] [f0 f1 f2 ... f32764 A B (32767)] A B C D", "import"},
         {"<< into a list with room for three", "A B C", "W X Y Z", Full - 3, 0, Output, btn_AllRem_Click,
@@ -56,7 +60,8 @@ TEST_F(ListCommandsTest, EachCommandLeavesTheListsStationsAndRepaintsAsTheTableS
         // Without their condition, nothing changes and nothing is repainted.
         {"> without selection", "A B", "X*", 0, 0, Import, btn_Add_Click, "[A B] [X*] A B X", ""},
         {"< without selection", "A* B", "X", 0, 0, Output, btn_Rem_Click, "[A* B] [X] A B X", ""},
-        {"x before any list had the focus", "A* B", "X*", 0, 0, Module1::NoListFocus, btn_DelI_Click, "[A* B] [X*] A B X", ""},
+        {"x before any list had the focus", "A* B", "X*", 0, 0, Module1::NoListFocus, btn_DelI_Click,
+         "[A* B] [X*] A B X", ""},
         {"x without selection in the focus list", "A B", "X*", 0, 0, Import, btn_DelI_Click, "[A B] [X*] A B X", ""},
     };
     for (const Case& c : cases) {
@@ -76,14 +81,17 @@ TEST_F(ListCommandsTest, EachCommandLeavesTheListsStationsAndRepaintsAsTheTableS
         fill(program.lst_Output, c.outputFilled, c.output);
         const QStringList titles = program.lst_Import.items() + program.lst_Output.items();
         for (qsizetype i = 0; i < titles.size(); ++i) {
-            const QString file = QString(c.unkeyed).split(' ').contains(titles[i]) ? QString() : QString("http://%1").arg(i);
+            const QString file =
+                QString(c.unkeyed).split(' ').contains(titles[i]) ? QString() : QString("http://%1").arg(i);
             if (!QString(c.unstored).split(' ').contains(titles[i]) && !titles[i].startsWith('f'))
                 Module1::Playlists().Add(1, file, titles[i], -1, file);
         }
         Module1::setListFocus(c.focus);
         c.click(program.parts);
         EXPECT_EQ(render(program), c.after);
-        const QString repainted = program.lst_Import.refreshCount() ? "import" : program.lst_Output.refreshCount() ? "output" : "";
+        const QString repainted = program.lst_Import.refreshCount()   ? "import"
+                                  : program.lst_Output.refreshCount() ? "output"
+                                                                      : "";
         EXPECT_EQ(repainted, QString(c.repainted));
         EXPECT_LE(program.lst_Import.refreshCount() + program.lst_Output.refreshCount(), 1);
     }

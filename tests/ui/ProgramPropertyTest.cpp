@@ -84,7 +84,8 @@ TEST_F(ProgramPropertyTest, WhatTheExportWritesTheImportReadsBackUnchanged)
 
 TEST_F(ProgramPropertyTest, AnySessionKeepsOneStationPerListedTitleAndNoneWithoutOne)
 {
-    void (*const buttons[])(MainWindowParts&) = {btn_Add_Click, btn_AllAdd_Click, btn_Rem_Click, btn_AllRem_Click, btn_DelI_Click};
+    void (*const buttons[])(MainWindowParts&) = {btn_Add_Click, btn_AllAdd_Click, btn_Rem_Click, btn_AllRem_Click,
+                                                 btn_DelI_Click};
     QTemporaryDir folder;
     for (unsigned seed = 1; seed <= 60; ++seed) {
         SCOPED_TRACE(seed);
@@ -104,7 +105,8 @@ TEST_F(ProgramPropertyTest, AnySessionKeepsOneStationPerListedTitleAndNoneWithou
                 QByteArray playlist = "[playlist]\r\n";
                 for (int i = generate.below(5); i > 0; --i)
                     playlist += stationBlock(files[generate.below(12)], titles[generate.below(12)], generate.length());
-                program.chooser.answers = {writeFile(folder.filePath(QStringLiteral("%1-%2").arg(seed).arg(step)), playlist)};
+                program.chooser.answers = {
+                    writeFile(folder.filePath(QStringLiteral("%1-%2").arg(seed).arg(step)), playlist)};
                 btn_Import_Click(program.parts);
             } else if (action <= 2 && list.ListCount() > 0) {
                 list.select(qint16(generate.below(list.ListCount())));

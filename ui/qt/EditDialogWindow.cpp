@@ -99,10 +99,10 @@ private:
 };
 
 EditDialogWindow::EditDialogWindow(MainWindowParts& mainParts, QWidget& mainWindow)
-    : QDialog(&mainWindow, dialogFlags),
-      m_messageBox(*this),
-      m_parts{mainParts.lst_Import, mainParts.lst_Output, mainParts.opt_V2,      mainParts.CommDL,
-              m_messageBox,         mainParts.window,     mainParts.numberLocale}
+    : QDialog(&mainWindow, dialogFlags), m_messageBox(*this), m_parts{mainParts.lst_Import,  mainParts.lst_Output,
+                                                                      mainParts.opt_V2,      mainParts.CommDL,
+                                                                      m_messageBox,          mainParts.window,
+                                                                      mainParts.numberLocale}
 {
     setObjectName(QStringLiteral("frm_Edit"));
     setWindowTitle(QStringLiteral("Edit"));
@@ -110,8 +110,8 @@ EditDialogWindow::EditDialogWindow(MainWindowParts& mainParts, QWidget& mainWind
 
     auto* frame = place(new QGroupBox(this), "Frame1", QRect(0, 0, 313, 113));
     place(new QLabel(QStringLiteral("Title"), frame), "Label1", QRect(8, 16, 73, 17));
-    m_txtTitle = field(frame, "txt_Title", QRect(88, 16, 217, 19),
-                       QStringLiteral("The name of the audio stream."), true);
+    m_txtTitle =
+        field(frame, "txt_Title", QRect(88, 16, 217, 19), QStringLiteral("The name of the audio stream."), true);
     m_titleValidator = new SingleLineValidator(m_txtTitle);
     m_txtTitle->setValidator(m_titleValidator);
     place(new QLabel(QStringLiteral("URL"), frame), "Label2", QRect(8, 48, 73, 17));

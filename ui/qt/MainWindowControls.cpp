@@ -22,8 +22,8 @@ Control* place(Control* control, const char* name, const QRect& geometry)
     return control;
 }
 
-QPushButton* button(QWidget* container, const char* name, const QString& caption,
-                    const QRect& geometry, const QString& toolTip = {})
+QPushButton* button(QWidget* container, const char* name, const QString& caption, const QRect& geometry,
+                    const QString& toolTip = {})
 {
     auto* control = place(new QPushButton(caption, container), name, geometry);
     control->setToolTip(toolTip);
@@ -98,10 +98,10 @@ MainWindowControls buildMainWindowControls(QWidget& window)
     c.lst_Output = place(new QListView(c.Frame2), "lst_Output", QRect(8, 72, 209, 173));
     c.lst_Output->setAccessibleName(QStringLiteral("Output list"));
 
-    c.btn_Add = button(&window, "btn_Add", QStringLiteral(">"), QRect(240, 72, 33, 25),
-                       QStringLiteral("Add Selected Item."));
-    c.btn_AllAdd = button(&window, "btn_AllAdd", QStringLiteral(">>"), QRect(240, 104, 33, 25),
-                          QStringLiteral("Add all items."));
+    c.btn_Add =
+        button(&window, "btn_Add", QStringLiteral(">"), QRect(240, 72, 33, 25), QStringLiteral("Add Selected Item."));
+    c.btn_AllAdd =
+        button(&window, "btn_AllAdd", QStringLiteral(">>"), QRect(240, 104, 33, 25), QStringLiteral("Add all items."));
     c.Line1 = line(&window, "Line1", 240, 272, 136);
     c.btn_Rem = button(&window, "btn_Rem", QStringLiteral("<"), QRect(240, 144, 33, 25),
                        QStringLiteral("Remove selected item."));
@@ -113,10 +113,9 @@ MainWindowControls buildMainWindowControls(QWidget& window)
 
     // The tab indexes: frames hold their places but take no focus, and of the options
     // only the one set takes it, as in any group of radio buttons.
-    QWidget* const order[] = {c.Frame1,     c.Frame2,     c.opt_V1,  c.opt_V2,
-                                    c.btn_Export, c.btn_Import, c.lst_Import, c.lst_Output,
-                                    c.btn_Add,    c.btn_Rem,    c.btn_AllAdd, c.btn_AllRem,
-                                    c.btn_DelI};
+    QWidget* const order[] = {c.Frame1,     c.Frame2,     c.opt_V1,     c.opt_V2,  c.btn_Export,
+                              c.btn_Import, c.lst_Import, c.lst_Output, c.btn_Add, c.btn_Rem,
+                              c.btn_AllAdd, c.btn_AllRem, c.btn_DelI};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
     return c;

@@ -20,8 +20,7 @@ PlayListMainWindow::PlayListMainWindow(QWidget* parent) : PlayListMainWindow(nul
 
 PlayListMainWindow::PlayListMainWindow(FileChooser& fileChooser, QWidget* parent)
     : PlayListMainWindow(&fileChooser, parent)
-{
-}
+{}
 
 PlayListMainWindow::PlayListMainWindow(FileChooser* fileChooser, QWidget* parent)
     : QWidget(parent),
@@ -38,8 +37,7 @@ PlayListMainWindow::PlayListMainWindow(FileChooser* fileChooser, QWidget* parent
     setObjectName(QStringLiteral("PlayList_Main"));
     setWindowTitle(AppTitle);
     setFixedSize(505, 259);
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
-                                    screen()->availableGeometry()));
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
 
     // Focus reaches a list by mouse and by keyboard alike; both count.
     m_controls.lst_Import->installEventFilter(this);

@@ -29,8 +29,7 @@ QStringList nameFilters(const QList<FileTypeFilter>& filters)
 // The rule Qt's dialog applies: a file name without any dot gets the default suffix.
 QString withDefaultSuffix(const QString& path, const QString& defaultExtension)
 {
-    const QString suffix = defaultExtension.startsWith(QLatin1Char('.')) ? defaultExtension.mid(1)
-                                                                        : defaultExtension;
+    const QString suffix = defaultExtension.startsWith(QLatin1Char('.')) ? defaultExtension.mid(1) : defaultExtension;
     if (suffix.isEmpty() || QFileInfo(path).fileName().contains(QLatin1Char('.')))
         return path;
     return path + QLatin1Char('.') + suffix;

@@ -1,7 +1,7 @@
 // One set of cases for every list box: the commands are tested against the in-memory
 // list, so the Qt binding must behave exactly like it.
-#include "QStringPrinting.h"
 #include "MemoryListBox.h"
+#include "QStringPrinting.h"
 #include "ui/qt/QtListBox.h"
 
 #include <QListView>
@@ -41,10 +41,13 @@ TYPED_TEST_SUITE(ListBoxContract, Implementations);
 TYPED_TEST(ListBoxContract, NewItemsAreUnselectedAndRemovingOrUnselectingLeavesTheSelectionOnItsItemOrOnNone)
 {
     // An unselected item keeps the keyboard cursor on Qt, which must select no neighbour.
-    struct Case { qint16 selected, unselected, removed, expected; };
+    struct Case {
+        qint16 selected, unselected, removed, expected;
+    };
     for (const Case c : {Case{0, -1, 0, -1}, Case{1, -1, 1, -1}, Case{3, -1, 3, -1}, Case{1, 1, 1, -1},
                          Case{1, 1, 3, -1}, Case{2, 0, 0, 1}, Case{2, -1, 3, 2}}) {
-        SCOPED_TRACE(testing::Message() << "select " << c.selected << ", unselect " << c.unselected << ", remove " << c.removed);
+        SCOPED_TRACE(testing::Message() << "select " << c.selected << ", unselect " << c.unselected << ", remove "
+                                        << c.removed);
         this->fill(4);
         EXPECT_EQ(this->list.ListIndex(), -1);
         this->impl.select(c.selected);

@@ -30,7 +30,9 @@ namespace {
 
 // A named control as the user meets it: where it sits, its caption, tooltip and the name a
 // screen reader gives it.
-struct Control { const char *name, *container, *caption, *toolTip, *accessibleName; };
+struct Control {
+    const char *name, *container, *caption, *toolTip, *accessibleName;
+};
 
 QString captionOf(const QWidget& widget)
 {
@@ -45,8 +47,9 @@ int roomForCaption(const QWidget& widget)
         QStyleOptionButton option;
         option.initFrom(button);
         const bool radio = qobject_cast<const QRadioButton*>(button);
-        return widget.style()->subElementRect(radio ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents,
-                                              &option, button).width();
+        return widget.style()
+            ->subElementRect(radio ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents, &option, button)
+            .width();
     }
     return widget.contentsRect().width();
 }
@@ -92,13 +95,17 @@ protected:
             for (const QObject* sibling : widget->parentWidget()->children()) {
                 const auto* other = qobject_cast<const QWidget*>(sibling);
                 if (other && other != widget && !other->objectName().isEmpty() && other->isVisibleTo(&root)) {
-                    EXPECT_FALSE(widget->geometry().intersects(other->geometry())) << "over " << other->objectName().toStdString();
+                    EXPECT_FALSE(widget->geometry().intersects(other->geometry()))
+                        << "over " << other->objectName().toStdString();
                 }
             }
         }
     }
 
-    static QPoint centreOf(const QListView* list, int row) { return list->visualRect(list->model()->index(row, 0)).center(); }
+    static QPoint centreOf(const QListView* list, int row)
+    {
+        return list->visualRect(list->model()->index(row, 0)).center();
+    }
     static void click(QListView* list, int row, Qt::KeyboardModifiers modifiers = {})
     {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, centreOf(list, row));
@@ -133,8 +140,7 @@ protected:
     void openEdit(int row = 0)
     {
         click(controls.lst_Import, row);
-        QTest::mouseDClick(controls.lst_Import->viewport(), Qt::LeftButton, {},
-                           centreOf(controls.lst_Import, row));
+        QTest::mouseDClick(controls.lst_Import->viewport(), Qt::LeftButton, {}, centreOf(controls.lst_Import, row));
         // A window counts as active while its parent is, so wait for the dialog itself.
         ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == dialog; }));
         ASSERT_FALSE(window.isEnabled());
@@ -152,38 +158,41 @@ protected:
 TEST_F(MainWindow, BothWindowsShowEveryTextWholeAtFixedSizesAndTheMainOneStaysOpenWhileDisabled)
 {
     expectLayout(window, {
-        {"Frame1", "PlayList_Main", "Import Playlist", "", "Import Playlist"},
-        {"btn_Import", "Frame1", "Import", "", "Import"},
-        {"lst_Import", "Frame1", "", "Double Click to Edit.", "Import list"},
-        {"Frame2", "PlayList_Main", "Export Playlist", "", "Export Playlist"},
-        {"opt_V1", "Frame2", "Version 1", "Playlist for the Orvanta player", "Version 1"},
-        {"opt_V2", "Frame2", "Version 2", "Standard playlist (PLS version 2) for other players", "Version 2"},
-        {"btn_Export", "Frame2", "Export", "", "Export"},
-        {"lst_Output", "Frame2", "", "", "Output list"},
-        {"btn_Add", "PlayList_Main", ">", "Add Selected Item.", "Add Selected Item."},
-        {"btn_AllAdd", "PlayList_Main", ">>", "Add all items.", "Add all items."},
-        {"btn_Rem", "PlayList_Main", "<", "Remove selected item.", "Remove selected item."},
-        {"btn_AllRem", "PlayList_Main", "<<", "Remove all items.", "Remove all items."},
-        {"btn_DelI", "PlayList_Main", "x", "Delete and item from either list.", "Delete and item from either list."},
-        {"Line1", "PlayList_Main", "", "", ""},
-        {"Line2", "PlayList_Main", "", "", ""},
-    });
+                             {"Frame1", "PlayList_Main", "Import Playlist", "", "Import Playlist"},
+                             {"btn_Import", "Frame1", "Import", "", "Import"},
+                             {"lst_Import", "Frame1", "", "Double Click to Edit.", "Import list"},
+                             {"Frame2", "PlayList_Main", "Export Playlist", "", "Export Playlist"},
+                             {"opt_V1", "Frame2", "Version 1", "Playlist for the Orvanta player", "Version 1"},
+                             {"opt_V2", "Frame2", "Version 2", "Standard playlist (PLS version 2) for other players",
+                              "Version 2"},
+                             {"btn_Export", "Frame2", "Export", "", "Export"},
+                             {"lst_Output", "Frame2", "", "", "Output list"},
+                             {"btn_Add", "PlayList_Main", ">", "Add Selected Item.", "Add Selected Item."},
+                             {"btn_AllAdd", "PlayList_Main", ">>", "Add all items.", "Add all items."},
+                             {"btn_Rem", "PlayList_Main", "<", "Remove selected item.", "Remove selected item."},
+                             {"btn_AllRem", "PlayList_Main", "<<", "Remove all items.", "Remove all items."},
+                             {"btn_DelI", "PlayList_Main", "x", "Delete and item from either list.",
+                              "Delete and item from either list."},
+                             {"Line1", "PlayList_Main", "", "", ""},
+                             {"Line2", "PlayList_Main", "", "", ""},
+                         });
     for (const char* line : {"Line1", "Line2"})
         EXPECT_EQ(window.findChild<QFrame*>(line)->frameShape(), QFrame::HLine);
     expectLayout(*dialog, {
-        {"Frame1", "frm_Edit", "", "", ""},
-        {"Label1", "Frame1", "Title", "", "Title"},
-        {"Label2", "Frame1", "URL", "", "URL"},
-        {"Label3", "Frame1", "Length", "", "Length"},
-        {"txt_Title", "Frame1", "", "The name of the audio stream.", ""},
-        {"txt_URL", "Frame1", "", "The location and port of the audio stream.", ""},
-        {"txt_Lngth", "Frame1", "", "This is best left at the default value.", ""},
-        {"btn_OK", "frm_Edit", "OK", "", "OK"},
-        {"btn_Cancel", "frm_Edit", "Cancel", "", "Cancel"},
-    });
+                              {"Frame1", "frm_Edit", "", "", ""},
+                              {"Label1", "Frame1", "Title", "", "Title"},
+                              {"Label2", "Frame1", "URL", "", "URL"},
+                              {"Label3", "Frame1", "Length", "", "Length"},
+                              {"txt_Title", "Frame1", "", "The name of the audio stream.", ""},
+                              {"txt_URL", "Frame1", "", "The location and port of the audio stream.", ""},
+                              {"txt_Lngth", "Frame1", "", "This is best left at the default value.", ""},
+                              {"btn_OK", "frm_Edit", "OK", "", "OK"},
+                              {"btn_Cancel", "frm_Edit", "Cancel", "", "Cancel"},
+                          });
     EXPECT_EQ(window.windowTitle() + '|' + dialog->windowTitle(), "Orvanta Playlist Builder|Edit");
     for (const auto& [widget, size] : {std::pair<QWidget*, QSize>{&window, {505, 259}}, {dialog, {313, 151}}})
-        EXPECT_TRUE(widget->minimumSize() == size && widget->maximumSize() == size) << widget->objectName().toStdString();
+        EXPECT_TRUE(widget->minimumSize() == size && widget->maximumSize() == size)
+            << widget->objectName().toStdString();
     EXPECT_LE((window.geometry().center() - window.screen()->availableGeometry().center()).manhattanLength(), 2)
         << "opened centred";
     ASSERT_TRUE(controls.opt_V1->group() && controls.opt_V1->group() == controls.opt_V2->group());
@@ -203,8 +212,8 @@ TEST_F(MainWindow, FocusSelectionListButtonsAndExportFollowRealClicksAndKeys)
 {
     EXPECT_EQ(focusName(), "btn_Export");
     EXPECT_EQ(Module1::ListFocus(), Module1::NoListFocus);
-    EXPECT_EQ(tabThrough(10), QStringList({"btn_Import", "lst_Import", "lst_Output", "btn_Add", "btn_Rem",
-                                           "btn_AllAdd", "btn_AllRem", "btn_DelI", "opt_V1", "btn_Export"}));
+    EXPECT_EQ(tabThrough(10), QStringList({"btn_Import", "lst_Import", "lst_Output", "btn_Add", "btn_Rem", "btn_AllAdd",
+                                           "btn_AllRem", "btn_DelI", "opt_V1", "btn_Export"}));
     click(controls.lst_Import, 2);
     click(controls.lst_Import, 0, Qt::ControlModifier);
     click(controls.lst_Import, 1, Qt::ShiftModifier);
@@ -232,7 +241,12 @@ TEST_F(MainWindow, FocusSelectionListButtonsAndExportFollowRealClicksAndKeys)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 
     // One after the other, from "ABC|XY|".
-    struct Step { QListView* list; int row; QPushButton* button; const char* shown; };
+    struct Step {
+        QListView* list;
+        int row;
+        QPushButton* button;
+        const char* shown;
+    };
     for (const Step& step : {Step{controls.lst_Import, 1, controls.btn_Add, "AC|XYB|"},
                              Step{controls.lst_Output, 0, controls.btn_Rem, "ACX|YB|"},
                              Step{controls.lst_Output, 1, controls.btn_AllAdd, "|Y[B]ACX|"},
@@ -258,7 +272,9 @@ TEST_F(MainWindow, FocusSelectionListButtonsAndExportFollowRealClicksAndKeys)
     } listPaints;
     controls.lst_Import->viewport()->installEventFilter(&listPaints);
     QFile playlist(folder.filePath("again.pls"));
-    ASSERT_TRUE(playlist.open(QIODevice::WriteOnly) && playlist.write("[playlist]\r\nFile1=http://d\r\nTitle1=D\r\nLength1=1\r\nTitle1=A\r\nLength1=1\r\n") > 0);
+    ASSERT_TRUE(playlist.open(QIODevice::WriteOnly)
+                && playlist.write("[playlist]\r\nFile1=http://d\r\nTitle1=D\r\nLength1=1\r\nTitle1=A\r\nLength1=1\r\n")
+                       > 0);
     playlist.close();
     test::answerNextModal<QFileDialog>([&](QFileDialog& open) {
         open.selectFile(playlist.fileName());
@@ -356,8 +372,10 @@ TEST_F(MainWindow, OkKeepsEveryValueWholeAndAPasteStaysOnOneLine)
         EXPECT_TRUE(entry->File() == file && entry->Length() == -32768 && entry->NumEntries() == 1);
         EXPECT_EQ(parts.lst_Import.List(parts.lst_Import.ListCount() - 1), title);
     }
-    const std::pair<const char*, const char*> pastes[] = {
-        {"Rock\r\nFile1=http://evil/", "JaRockzz"}, {"Rock\nFile1=x", "JaRockzz"}, {"Rock\rFile1=x", "JaRockzz"}, {"\nx", "Jazz"}};
+    const std::pair<const char*, const char*> pastes[] = {{"Rock\r\nFile1=http://evil/", "JaRockzz"},
+                                                          {"Rock\nFile1=x", "JaRockzz"},
+                                                          {"Rock\rFile1=x", "JaRockzz"},
+                                                          {"\nx", "Jazz"}};
     openEdit();
     for (const auto& [pasted, kept] : pastes) {
         title->setText("Jazz");

@@ -21,7 +21,9 @@ namespace orvanta {
 namespace {
 
 const FileDialogRequest ImportRequest{QStringLiteral("Select a Shoutcast Playlist"),
-                                      CommonDialog::parseFilter("(Shoutcast Playlist) *.pls|*.pls"), ".pls", {}};
+                                      CommonDialog::parseFilter("(Shoutcast Playlist) *.pls|*.pls"),
+                                      ".pls",
+                                      {}};
 
 // What a user types into Qt's own dialog before pressing its default button.
 void typeName(QFileDialog& dialog, const QString& name)
@@ -79,8 +81,9 @@ TEST(QtDialogs, SavingAddsTheSuffixAndAsksBeforeReplacingTheFileItNames)
         const std::optional<QString> saved = QtFileChooser(window).chooseFileToSave(
             {QStringLiteral("Please save your Playlist"), {}, ".pls", QStringLiteral("MyPlaylist.pls")});
         EXPECT_EQ(saved, row.saved ? std::optional(folder.filePath(row.saved)) : std::nullopt);
-        EXPECT_EQ(asked, row.answer ? "Orvanta Playlist Builder|old.pls already exists.\nDo you want to replace it?|0"
-                                    : "") << "caption, text and no icon";
+        EXPECT_EQ(asked,
+                  row.answer ? "Orvanta Playlist Builder|old.pls already exists.\nDo you want to replace it?|0" : "")
+            << "caption, text and no icon";
         EXPECT_EQ(offeredAgain, row.answer == QMessageBox::No ? folder.filePath("old.pls") : "");
     }
 }
