@@ -10,7 +10,7 @@ packages=(
     desktop-file-utils appstream
     python3-gi gir1.2-totemplparser-1.0 mpg123   # real players read the export
     dpkg-dev file lintian   # the Debian package: Depends computed by dpkg-shlibdeps, then lintian
-    clang-14 libclang-rt-14-dev
+    clang-14 libclang-rt-14-dev clang-format-14
 )
 
 missing=()

@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test headless: once with warnings
-# as errors, once under AddressSanitizer and UndefinedBehaviorSanitizer, and fuzzes the
-# playlist reader for a minute per target.
+# Installs what is missing, checks the formatting, then builds and runs every test headless:
+# once with warnings as errors, once under AddressSanitizer and UndefinedBehaviorSanitizer,
+# and fuzzes the playlist reader for a minute per target.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
 
 "$root/scripts/setup.sh"
 export QT_QPA_PLATFORM=offscreen
+
+echo "== Format (clang-format-14, .clang-format)"
+git -C "$root" ls-files -z '*.cpp' '*.h' | (cd "$root" && xargs -0 clang-format-14 --dry-run --Werror)
 
 run_suite() {
     local dir=$1
