@@ -1,4 +1,3 @@
-#include "pls/PlaylistReader.h"
 #include "pls/PlaylistWriter.h"
 
 #include <gtest/gtest.h>
@@ -41,22 +40,4 @@ TEST(PlaylistWriterTest, WritesEitherFormInExactBytes)
     };
     for (const auto& [name, stations, format, bytes] : cases)
         EXPECT_EQ(writePlaylist(stations, format).toStdString(), bytes.toStdString()) << name;
-}
-
-// Twelve stations number on past nine, and the reader takes them all back in order.
-TEST(PlaylistWriterTest, AStandardPlaylistOfTwelveReadsBackWhole)
-{
-    QList<PlaylistEntry> stations;
-    for (int n = 1; n <= 12; ++n)
-        stations.append(station(QString("http://%1.example/").arg(n), QString("Station %1").arg(n), qint16(-n)));
-    const QByteArray bytes = writePlaylist(stations, PlaylistFormat::Standard);
-    EXPECT_TRUE(bytes.contains("\r\nTitle12=Station 12\r\nLength12=-12\r\nNumberOfEntries=12\r\nVersion=2\r\n"));
-    QStringList read;
-    readPlaylist(bytes, QLocale::c(), [&](const PlaylistStation& s) {
-        read.append(QString("%1|%2|%3").arg(s.File, s.Title).arg(s.Length));
-        return CommitResult::KeepReading;
-    });
-    ASSERT_EQ(read.size(), 12);
-    EXPECT_EQ(read[9], "http://10.example/|Station 10|-10");
-    EXPECT_EQ(read[11], "http://12.example/|Station 12|-12");
 }

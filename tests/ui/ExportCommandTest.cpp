@@ -1,6 +1,6 @@
 // The export against real files in a scratch folder: the cancel and the failures that must
-// leave the disk as it was, saving where the folder takes no new file, and the exact bytes
-// of both forms of a playlist that an import brought in.
+// leave the disk as it was, saving where the folder takes no new file, and the bytes of a
+// playlist that an import brought in, in either form.
 #include "HeadlessProgram.h"
 
 #include "ui/ExportCommand.h"
@@ -25,45 +25,24 @@ using namespace orvanta::testing;
 
 namespace {
 
-// The folder is also the working directory, so that a write to the dialog's bare default
-// name lands where the tests look.
 class ExportCommandTest : public HeadlessProgramTest {
 protected:
-    void SetUp() override
-    {
-        HeadlessProgramTest::SetUp();
-        QDir::setCurrent(folder.path());
-        Module1::Playlists().Add(1, "http://a:8000", "Alpha", -1, "http://a:8000");
-    }
-    void TearDown() override
-    {
-        QDir::setCurrent(home);
-        HeadlessProgramTest::TearDown();
-    }
-
     QString at(const QString& name) const { return folder.filePath(name); }
-    QStringList entries() const
-    {
-        return QDir(folder.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
-    }
     static QByteArray read(const QString& path)
     {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : "<absent>";
     }
-    QString failure(const QString& path, const QString& reason) const
+    static QString failure(const QString& path, const QString& reason)
     {
         return AppTitle + "|The playlist could not be saved.\n" + path + ": " + reason;
     }
 
     // A cap on the size of files this process writes makes a write fail part way, as on a
-    // full disk (permission bits do not stop root); with SIGXFSZ ignored the write reports it.
-    void exportTo(const QString& path, const QStringList& output, rlim_t sizeCap = RLIM_INFINITY)
+    // full disk; with SIGXFSZ ignored the write reports it. Both are put back after.
+    void exportTo(const QString& path, rlim_t sizeCap = RLIM_INFINITY)
     {
         program.chooser.answers = {path};
-        program.lst_Output = MemoryListBox();
-        for (const QString& title : output)
-            program.lst_Output.AddItem(title);
         rlimit old{};
         getrlimit(RLIMIT_FSIZE, &old);
         const rlimit capped{std::min(sizeCap, old.rlim_cur), old.rlim_max};
@@ -74,7 +53,6 @@ protected:
         std::signal(SIGXFSZ, oldHandler);
     }
 
-    const QString home = QDir::currentPath();
     QTemporaryDir folder;
     HeadlessProgram program;
 };
@@ -85,31 +63,33 @@ protected:
 // left; a failure names the path and the real cause.
 TEST_F(ExportCommandTest, ACancelOrAFailureLeavesTheDiskAsItWas)
 {
-    writeFile(at("MyPlaylist.pls"), "older");
+    Module1::Playlists().Add(1, "http://a:8000", "Alpha", -1, "http://a:8000");
+    writeFile(at("old.pls"), "older");
     ASSERT_EQ(::mkfifo(QFile::encodeName(at("pipe.pls")).constData(), 0600), 0);
     QDir(folder.path()).mkdir("folder.pls");
     const struct {
-        QString name;
-        QStringList output;
+        QString name, title;
         rlim_t sizeCap;
         QString reason;
     } rows[] = {
-        {ScriptedChooser::cancel(), {"Alpha"}, RLIM_INFINITY, {}},
-        {"missing/new.pls", {"Alpha"}, RLIM_INFINITY, "the folder \"" + at("missing") + "\" does not exist"},
-        {"MyPlaylist.pls", {"Alpha"}, 20, qt_error_string(EFBIG)}, // room for the header alone
-        {"new.pls", {"Alpha", "Ghost"}, RLIM_INFINITY, "No station entry has the title \"Ghost\"."},
-        {"pipe.pls", {"Alpha"}, RLIM_INFINITY, "this is not a regular file but a device, a pipe or a socket"},
-        {"folder.pls", {"Alpha"}, RLIM_INFINITY, "this is a folder, not a file"},
+        {ScriptedChooser::cancel(), "Alpha", RLIM_INFINITY, {}},
+        {"missing/new.pls", "Alpha", RLIM_INFINITY, "the folder \"" + at("missing") + "\" does not exist"},
+        {"old.pls", "Alpha", 20, qt_error_string(EFBIG)}, // room for the header alone
+        {"new.pls", "Ghost", RLIM_INFINITY, "No station entry has the title \"Ghost\"."},
+        {"pipe.pls", "Alpha", RLIM_INFINITY, "this is not a regular file but a device, a pipe or a socket"},
+        {"folder.pls", "Alpha", RLIM_INFINITY, "this is a folder, not a file"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name.toStdString());
         program.messages.shown.clear();
+        program.lst_Output = MemoryListBox();
+        program.lst_Output.AddItem(row.title);
         const QString path = row.name.isNull() ? row.name : at(row.name);
-        exportTo(path, row.output, row.sizeCap);
+        exportTo(path, row.sizeCap);
         EXPECT_EQ(program.messages.shown, row.reason.isNull() ? QStringList() : QStringList(failure(path, row.reason)));
-        EXPECT_EQ(read(at("MyPlaylist.pls")), "older");
-        EXPECT_EQ(entries(), QStringList({"folder.pls", "MyPlaylist.pls", "pipe.pls"}));
-        EXPECT_FALSE(QFileInfo(at("pipe.pls")).isFile());
+        EXPECT_EQ(read(at("old.pls")), "older");
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+                  QStringList({"folder.pls", "old.pls", "pipe.pls"}));
     }
 }
 
@@ -119,74 +99,69 @@ TEST_F(ExportCommandTest, ACancelOrAFailureLeavesTheDiskAsItWas)
 TEST_F(ExportCommandTest, AFolderWithoutWritePermissionTakesThePlaylistInPlaceOnly)
 {
     if (::geteuid() == 0) {
-        const QString self = QFileInfo("/proc/self/exe").symLinkTarget();
         QProcess asNobody;
         asNobody.setProcessChannelMode(QProcess::MergedChannels);
-        asNobody.start("setpriv",
-                       {"--reuid=nobody", "--regid=nogroup", "--clear-groups", self,
-                        "--gtest_filter=ExportCommandTest.AFolderWithoutWritePermissionTakesThePlaylistInPlaceOnly"});
+        asNobody.start("setpriv", {"--reuid=nobody", "--regid=nogroup", "--clear-groups",
+                                   QFileInfo("/proc/self/exe").symLinkTarget(),
+                                   "--gtest_filter=ExportCommandTest.AFolderWithoutWritePermission*"});
         if (!asNobody.waitForFinished(60000) && asNobody.error() == QProcess::FailedToStart)
             GTEST_SKIP() << "running as root without setpriv, which would run this as an unprivileged user";
         EXPECT_EQ(asNobody.exitCode(), 0) << asNobody.readAll().toStdString();
         return;
     }
+    Module1::Playlists().Add(1, "http://a:8000", "Alpha", -1, "http://a:8000");
+    program.lst_Output.AddItem("Alpha");
     const QString locked = at("locked");
     ASSERT_TRUE(QDir(folder.path()).mkdir("locked"));
     writeFile(locked + "/writable.pls", "older");
     writeFile(locked + "/readonly.pls", "older");
     ASSERT_TRUE(QFile::setPermissions(locked + "/readonly.pls", QFile::ReadOwner));
     ASSERT_TRUE(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
-
-    exportTo(locked + "/writable.pls", {"Alpha"});
-    EXPECT_TRUE(read(locked + "/writable.pls").startsWith("[playlist]\r\nFile1=http://a:8000\r\n"));
-    exportTo(locked + "/readonly.pls", {"Alpha"});
-    EXPECT_EQ(read(locked + "/readonly.pls"), "older");
-    exportTo(locked + "/new.pls", {"Alpha"});
+    for (const char* name : {"/writable.pls", "/readonly.pls", "/new.pls"})
+        exportTo(locked + name);
     QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_TRUE(read(locked + "/writable.pls").startsWith("[playlist]\r\nFile1=http://a:8000\r\n"));
+    EXPECT_EQ(read(locked + "/readonly.pls"), "older");
     ASSERT_EQ(program.messages.shown.size(), 2);
     EXPECT_TRUE(program.messages.shown[0].contains("readonly.pls")) << program.messages.shown[0].toStdString();
     EXPECT_EQ(program.messages.shown[1], failure(locked + "/new.pls", "no file can be made in the folder \"" + locked
                                                                           + "\": " + qt_error_string(EACCES)));
-    EXPECT_EQ(QDir(locked).entryList(QDir::Files).join(' '), "readonly.pls writable.pls");
+    EXPECT_EQ(QDir(locked).entryList(QDir::Files), QStringList({"readonly.pls", "writable.pls"}));
 }
 
-// The export after an import: the import's filter in the save dialog, and the titles decoded
-// from a Windows-1252 file going out as UTF-8, in the Orvanta form or the standard one.
+// The export after an import: the import's filter in the save dialog, the titles decoded
+// from a Windows-1252 file going out as UTF-8, and "Version 2" choosing the standard form.
 // (Reading an export back: ProgramPropertyTest.)
 TEST_F(ExportCommandTest, AnImportedPlaylistGoesOutInExactBytesInEitherForm)
 {
-    Module1::reset();
-    writeFile(at("MyPlaylist.pls"), QByteArray(4096, 'x'));
-    exportTo(at("MyPlaylist.pls"), {});
-    EXPECT_EQ(read(at("MyPlaylist.pls")), "[playlist]\r\n");
+    // Into the working folder, as the dialog's bare default name would be.
+    const QString home = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    writeFile("MyPlaylist.pls", QByteArray(4096, 'x'));
+    exportTo("MyPlaylist.pls");
+    EXPECT_EQ(read("MyPlaylist.pls"), "[playlist]\r\n");
     // "Café € – Zürich" in Windows-1252.
-    writeFile(
-        at("legacy.pls"),
-        "[Playlist]\r\nNumberOfEntries=3\r\nFile1=http://c.example:8000\r\n"
-        "Title1=Caf\xE9 \x80 \x96 Z\xFCrich\r\nLength1=-1\r\nFile2=http://b.example:80\r\n"
-        "Title2= B = b \r\nLength2=0\r\nFile3=http://a.example/?a=1&b=2\r\nTitle3=A\r\nLength3=240\r\nVersion=2\r\n");
-    program.chooser.answers = {at("legacy.pls")};
+    program.chooser.answers = {writeFile("legacy.pls", "[Playlist]\r\nFile1=http://c:8000\r\nTitle1=Caf\xE9 \x80 \x96 "
+                                                       "Z\xFCrich\r\nLength1=-1\r\nFile12=http://a/?a=1&b=2\r\n"
+                                                       "Title12=A = a \r\nLength12=240\r\nVersion=2\r\n")};
     btn_Import_Click(program.parts);
     btn_AllAdd_Click(program.parts);
-    exportTo(at("out.pls"), program.lst_Output.items());
-    EXPECT_EQ(read(at("out.pls")),
-              QByteArray("[playlist]\r\nFile1=http://c.example:8000\r\n"
-                         "Title1=Caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x93 Z\xC3\xBCrich\r\nLength1=-1\r\n\r\n"
-                         "File1=http://b.example:80\r\nTitle1= B = b \r\nLength1=0\r\n\r\n"
-                         "File1=http://a.example/?a=1&b=2\r\nTitle1=A\r\nLength1=240\r\n\r\n"));
+    exportTo("out.pls");
+    const QByteArray cafe = "Caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x93 Z\xC3\xBCrich";
+    EXPECT_EQ(read("out.pls"), "[playlist]\r\nFile1=http://c:8000\r\nTitle1=" + cafe
+                                   + "\r\nLength1=-1\r\n\r\n"
+                                     "File1=http://a/?a=1&b=2\r\nTitle1=A = a \r\nLength1=240\r\n\r\n");
     program.opt_V2.value = true;
-    exportTo(at("out.pls"), program.lst_Output.items());
-    EXPECT_EQ(read(at("out.pls")),
-              QByteArray("[playlist]\r\nFile1=http://c.example:8000\r\n"
-                         "Title1=Caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x93 Z\xC3\xBCrich\r\nLength1=-1\r\n"
-                         "File2=http://b.example:80\r\nTitle2= B = b \r\nLength2=0\r\n"
-                         "File3=http://a.example/?a=1&b=2\r\nTitle3=A\r\nLength3=240\r\n"
-                         "NumberOfEntries=3\r\nVersion=2\r\n"));
+    exportTo("out.pls");
+    EXPECT_EQ(read("out.pls"),
+              "[playlist]\r\nFile1=http://c:8000\r\nTitle1=" + cafe
+                  + "\r\nLength1=-1\r\nFile2="
+                    "http://a/?a=1&b=2\r\nTitle2=A = a \r\nLength2=240\r\nNumberOfEntries=2\r\nVersion=2\r\n");
+    QDir::setCurrent(home);
     EXPECT_TRUE(program.messages.shown.empty());
-
     ASSERT_EQ(program.chooser.saved.size(), 3u);
     EXPECT_TRUE(program.chooser.saved[0].filters.isEmpty());
-    EXPECT_EQ(program.chooser.saved[1].filters, QList<FileTypeFilter>({{"(Shoutcast Playlist) *.pls", "*.pls"}}));
+    EXPECT_EQ(program.chooser.saved[2].filters, QList<FileTypeFilter>({{"(Shoutcast Playlist) *.pls", "*.pls"}}));
     for (const FileDialogRequest& request : program.chooser.saved)
         EXPECT_TRUE(request.fileName == "MyPlaylist.pls" && request.defaultExtension == ".pls");
 }

@@ -1,11 +1,10 @@
-// Qt's file dialog and message box as a request sets them up, and what the chooser adds
+// Qt's file dialog as a request sets it up, and what the chooser adds
 // around whichever file dialog shows: the default suffix and its question before
 // replacing, a missing file refused, a cancel, and no dialog settings kept.
 #include "ModalAnswer.h"
 #include "QStringPrinting.h"
 #include "ui/CommonDialog.h"
 #include "ui/qt/QtFileChooser.h"
-#include "ui/qt/QtMessageBox.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -139,18 +138,6 @@ TEST(QtDialogs, CancellingTheChooserReturnsNothing)
     QWidget window;
     test::answerNextModal<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
     EXPECT_EQ(QtFileChooser(window).chooseFileToOpen({}), std::nullopt);
-}
-
-TEST(QtDialogs, TheMessageBoxShowsTextAndCaptionWithOneOkButtonAndNoIcon)
-{
-    QMessageBox box;
-    configureMessageBox(box, QStringLiteral("Duplicate Item: Ignoring."), AppTitle);
-    EXPECT_EQ(box.text(), "Duplicate Item: Ignoring.");
-    EXPECT_EQ(box.windowTitle(), "Orvanta Playlist Builder");
-    EXPECT_EQ(box.icon(), QMessageBox::NoIcon);
-    ASSERT_EQ(box.buttons().size(), 1);
-    EXPECT_EQ(box.standardButton(box.buttons().first()), QMessageBox::Ok);
-    EXPECT_EQ(box.textFormat(), Qt::PlainText) << "a title is never read as markup";
 }
 
 } // namespace
