@@ -24,4 +24,16 @@ void answerNextModal(std::function<void(Dialog&)> answer)
     });
 }
 
+// Fails the test and rejects any modal dialog that the next step opens, so that an
+// unexpected one cannot wait for a user who never comes.
+inline void expectNoModal()
+{
+    QTimer::singleShot(0, qApp, [] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            ADD_FAILURE() << "an unexpected modal " << dialog->metaObject()->className();
+            dialog->reject();
+        }
+    });
+}
+
 } // namespace orvanta::test

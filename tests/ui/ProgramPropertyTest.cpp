@@ -49,7 +49,8 @@ std::string collection()
 
 using ProgramPropertyTest = HeadlessProgramTest;
 
-// In either form; the standard one writes a line break inside a value as a blank.
+// In either form, up to 120 stations; the standard one writes a line break inside a value
+// as a blank.
 TEST_F(ProgramPropertyTest, WhatTheExportWritesTheImportReadsBackUnchanged)
 {
     QTemporaryDir folder;
@@ -64,7 +65,7 @@ TEST_F(ProgramPropertyTest, WhatTheExportWritesTheImportReadsBackUnchanged)
         Module1::reset();
         QByteArray written;
         QStringList writtenTitles;
-        for (int i = generate.below(40); i > 0; --i) {
+        for (int i = generate.below(121); i > 0; --i) {
             const QString file = generate.file(i);
             const QString title = generate.title(i);
             const QByteArray length = generate.length();

@@ -341,6 +341,7 @@ TEST_F(MainWindow, OkKeepsEveryValueWholeAndAPasteStaysOnOneLine)
         Module1::Playlists().Add(3, file, text, -32768, file);
         parts.lst_Import.AddItem(text);
         openEdit(parts.lst_Import.ListCount() - 1);
+        test::expectNoModal();
         QTest::mouseClick(control("btn_OK"), Qt::LeftButton);
         ASSERT_FALSE(dialog->isVisible());
         const PlaylistEntry entry = Module1::Playlists().findPlaylist(text);
