@@ -46,8 +46,8 @@ protected:
         rlimit old{};
         getrlimit(RLIMIT_FSIZE, &old);
         const rlimit capped{std::min(sizeCap, old.rlim_cur), old.rlim_max};
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &capped), 0);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         btn_Export_Click(program.parts);
         setrlimit(RLIMIT_FSIZE, &old);
         std::signal(SIGXFSZ, oldHandler);

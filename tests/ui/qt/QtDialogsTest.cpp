@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSettings>
@@ -24,6 +25,21 @@ const FileDialogRequest ImportRequest{QStringLiteral("Select a Shoutcast Playlis
                                       ".pls",
                                       {}};
 
+// Points Qt's user settings at a scratch folder for one test, and back after it.
+class ScratchUserSettings {
+public:
+    ScratchUserSettings() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_folder.path()); }
+    ~ScratchUserSettings() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_before); }
+    ScratchUserSettings(const ScratchUserSettings&) = delete;
+    ScratchUserSettings& operator=(const ScratchUserSettings&) = delete;
+    QString filePath(const QString& name) const { return m_folder.filePath(name); }
+
+private:
+    const QString m_before =
+        QFileInfo(QSettings(QSettings::NativeFormat, QSettings::UserScope, "QtProject").fileName()).absolutePath();
+    const QTemporaryDir m_folder;
+};
+
 // What a user types into Qt's own dialog before pressing its default button.
 void typeName(QFileDialog& dialog, const QString& name)
 {
@@ -33,8 +49,7 @@ void typeName(QFileDialog& dialog, const QString& name)
 TEST(QtDialogs, OpenWantsAnExistingFileShowingTheFilterDescriptionOnly)
 {
     // Made here rather than by the chooser, the dialog keeps its settings; not in the user's.
-    const QTemporaryDir settingsFolder;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
+    const ScratchUserSettings settings;
     QFileDialog open;
     configureFileDialog(open, ImportRequest, FileDialogKind::Open);
     EXPECT_EQ(open.acceptMode(), QFileDialog::AcceptOpen);
@@ -111,13 +126,12 @@ TEST(QtDialogs, OpeningAMissingFileSaysSoAndOffersTheDialogAgain)
 // shared by every Qt program, and offers them again; this program keeps nothing between runs.
 TEST(QtDialogs, TheChooserNeitherReadsNorWritesQtsDialogSettings)
 {
-    QTemporaryDir settingsFolder;
+    const ScratchUserSettings settings;
     QTemporaryDir visited;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
     // Qt restores the folders visited only together with its sidebar's width.
     const QByteArray before =
         "[FileDialog]\nsidebarWidth=90\nhistory=" + QUrl::fromLocalFile(visited.path()).toEncoded() + '\n';
-    QFile file(settingsFolder.filePath("QtProject.conf"));
+    QFile file(settings.filePath("QtProject.conf"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
     file.close();
 
