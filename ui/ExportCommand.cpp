@@ -1,6 +1,6 @@
 #include "ui/ExportCommand.h"
 
-#include "pls/PlaylistWriter.h"
+#include "formats/PlaylistWriter.h"
 #include "ui/Module1.h"
 
 #include <QFileInfo>

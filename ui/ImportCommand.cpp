@@ -1,7 +1,7 @@
 #include "ui/ImportCommand.h"
 
+#include "formats/PlaylistReader.h"
 #include "model/PlaylistErrors.h"
-#include "pls/PlaylistReader.h"
 #include "ui/Module1.h"
 
 #include <QStringList>
@@ -33,7 +33,14 @@ private:
     QStringList m_titles;
 };
 
-CommitResult commitStation(MainWindowParts& parts, PendingTitles& pending, const PlaylistStation& station)
+// What one file's import has done so far.
+struct ImportProgress {
+    int committed = 0;
+    bool messageShown = false;
+};
+
+CommitResult commitStation(MainWindowParts& parts, PendingTitles& pending, ImportProgress& progress,
+                           const PlaylistStation& station)
 {
     colPlaylist& playlists = Module1::Playlists();
     // Every title in either list has exactly one entry, so the title index answers for
@@ -41,6 +48,7 @@ CommitResult commitStation(MainWindowParts& parts, PendingTitles& pending, const
     if (playlists.findPlaylist(station.Title)) {
         pending.flush();
         parts.messageBox.MsgBox(QStringLiteral("Duplicate Item: Ignoring."), AppTitle);
+        progress.messageShown = true;
         return CommitResult::StopReading;
     }
     // Checked before Add, so that no entry is ever left without its list item.
@@ -50,30 +58,11 @@ CommitResult commitStation(MainWindowParts& parts, PendingTitles& pending, const
         const PlaylistEntry entry =
             playlists.Add(station.NumEntries, station.File, station.Title, station.Length, station.File);
         pending.append(entry->Title());
+        ++progress.committed;
     } catch (const DuplicateKeyError&) {
         throw PlaylistReadError(station.line, QStringLiteral("another station already has this address"));
     }
     return CommitResult::KeepReading;
-}
-
-// Reads the file into Playlists and lst_Import; the failure that ended the reading early,
-// if one did.
-std::optional<PlaylistReadError> importFile(MainWindowParts& parts, const QString& path)
-{
-    // The import adds at most as many stations as lst_Import has room for.
-    colPlaylist& playlists = Module1::Playlists();
-    playlists.reserve(playlists.Count() + ListBox::MaxItems - parts.lst_Import.ListCount());
-    PendingTitles pending(parts.lst_Import);
-    std::optional<PlaylistReadError> failure;
-    try {
-        readPlaylistFile(path, parts.numberLocale, [&parts, &pending](const PlaylistStation& station) {
-            return commitStation(parts, pending, station);
-        });
-    } catch (const PlaylistReadError& error) {
-        failure = error;
-    }
-    pending.flush();
-    return failure;
 }
 
 QString failureText(const QString& path, const PlaylistReadError& failure)
@@ -84,11 +73,34 @@ QString failureText(const QString& path, const PlaylistReadError& failure)
 
 } // namespace
 
+void importPlaylistFile(MainWindowParts& parts, const QString& path)
+{
+    // The import adds at most as many stations as lst_Import has room for.
+    colPlaylist& playlists = Module1::Playlists();
+    playlists.reserve(playlists.Count() + ListBox::MaxItems - parts.lst_Import.ListCount());
+    PendingTitles pending(parts.lst_Import);
+    ImportProgress progress;
+    std::optional<PlaylistReadError> failure;
+    try {
+        readPlaylistFile(path, parts.numberLocale, [&](const PlaylistStation& station) {
+            return commitStation(parts, pending, progress, station);
+        });
+    } catch (const PlaylistReadError& error) {
+        failure = error;
+    }
+    pending.flush();
+    if (failure)
+        parts.messageBox.MsgBox(failureText(path, *failure), AppTitle);
+    else if (progress.committed == 0 && !progress.messageShown)
+        parts.messageBox.MsgBox(QStringLiteral("No station was found in this file.\n%1").arg(path), AppTitle);
+}
+
 void btn_Import_Click(MainWindowParts& parts)
 {
     CommonDialog& dialog = parts.CommDL;
     dialog.DialogTitle = QStringLiteral("Select a Shoutcast Playlist");
-    dialog.Filter = QStringLiteral("(Shoutcast Playlist) *.pls|*.pls");
+    dialog.Filter = QStringLiteral("(Shoutcast Playlist) *.pls|*.pls|"
+                                   "(All Playlists) *.pls *.m3u *.m3u8 *.xspf|*.pls;*.m3u;*.m3u8;*.xspf");
     dialog.CancelError = true;
     dialog.FileName = QString();
     try {
@@ -96,9 +108,7 @@ void btn_Import_Click(MainWindowParts& parts)
     } catch (const DialogCancelledError&) {
         return;
     }
-    const QString path = dialog.FileName;
-    if (const auto failure = importFile(parts, path))
-        parts.messageBox.MsgBox(failureText(path, *failure), AppTitle);
+    importPlaylistFile(parts, dialog.FileName);
 }
 
 } // namespace orvanta

@@ -12,4 +12,8 @@ namespace orvanta {
 // Stations committed before the end stay.
 void btn_Import_Click(MainWindowParts& parts);
 
+// Imports the playlist at path as btn_Import does once the file is chosen, with the same
+// messages; a file that yields no station, and says nothing else, is reported as such.
+void importPlaylistFile(MainWindowParts& parts, const QString& path);
+
 } // namespace orvanta

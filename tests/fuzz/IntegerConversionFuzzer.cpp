@@ -1,4 +1,4 @@
-#include "pls/IntegerConversion.h"
+#include "formats/IntegerConversion.h"
 
 #include <QLocale>
 #include <QString>

@@ -161,7 +161,7 @@ TEST_F(ExportCommandTest, AnImportedPlaylistGoesOutInExactBytesInEitherForm)
     EXPECT_TRUE(program.messages.shown.empty());
     ASSERT_EQ(program.chooser.saved.size(), 3u);
     EXPECT_TRUE(program.chooser.saved[0].filters.isEmpty());
-    EXPECT_EQ(program.chooser.saved[2].filters, QList<FileTypeFilter>({{"(Shoutcast Playlist) *.pls", "*.pls"}}));
+    EXPECT_EQ(program.chooser.saved[2].filters.value(0), FileTypeFilter({"(Shoutcast Playlist) *.pls", "*.pls"}));
     for (const FileDialogRequest& request : program.chooser.saved)
         EXPECT_TRUE(request.fileName == "MyPlaylist.pls" && request.defaultExtension == ".pls");
 }

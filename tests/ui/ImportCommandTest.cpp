@@ -1,6 +1,6 @@
 #include "ui/ImportCommand.h"
 #include "HeadlessProgram.h"
-#include "pls/PlaylistReader.h"
+#include "formats/PlaylistReader.h"
 
 #include <QDir>
 #include <QFile>
@@ -108,20 +108,22 @@ TEST_F(ImportCommandTest, AListWithRoomForSomeStationsTakesThoseAndReportsTheNex
               folder.filePath("chosen.pls") + ", line 12: the import list is full");
 }
 
-// A cancel, or a file holding no station the reader knows, is no failure: nothing is said.
-// A cancel reads no file, even one that the last import chose.
-TEST_F(ImportCommandTest, ACancelOrAFileWithoutStationsSaysNothing)
+// A cancel reads no file, even one that the last import chose, and says nothing; a file
+// that yields no station says so.
+TEST_F(ImportCommandTest, ACancelSaysNothingAndAFileWithoutStationsSaysSo)
 {
     importBytes(exported("A"));
     program.CommDL.CancelError = false;
     importPath(ScriptedChooser::cancel());
-    importBytes("[Playlist]\nFile1=http://b/\nTitle1=B\nLength1=-1\n");
     importBytes("");
     EXPECT_EQ(render(program), "[A] [] A");
-    EXPECT_TRUE(program.messages.shown.empty());
+    EXPECT_EQ(program.messages.shown,
+              QStringList(AppTitle + "|No station was found in this file.\n" + folder.filePath("chosen.pls")));
     const FileDialogRequest& last = program.chooser.opened.at(1);
     EXPECT_EQ(last.title, "Select a Shoutcast Playlist");
-    EXPECT_EQ(last.filters, QList<FileTypeFilter>({{"(Shoutcast Playlist) *.pls", "*.pls"}}));
+    EXPECT_EQ(last.filters,
+              QList<FileTypeFilter>({{"(Shoutcast Playlist) *.pls", "*.pls"},
+                                     {"(All Playlists) *.pls *.m3u *.m3u8 *.xspf", "*.pls;*.m3u;*.m3u8;*.xspf"}}));
     EXPECT_EQ(last.fileName, "");
 }
 

@@ -1,6 +1,6 @@
 #include "ui/qt/EditDialogWindow.h"
 
-#include "pls/PlaylistReader.h"
+#include "formats/PlaylistReader.h"
 #include "ui/EditDialog.h"
 
 #include <QGroupBox>

@@ -1,4 +1,4 @@
-#include "pls/PlaylistWriter.h"
+#include "formats/PlaylistWriter.h"
 
 #include <QStringEncoder>
 

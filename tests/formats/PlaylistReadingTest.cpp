@@ -1,6 +1,7 @@
-#include "pls/IntegerConversion.h"
-#include "pls/PlaylistFile.h"
-#include "pls/PlaylistReader.h"
+#include "formats/IntegerConversion.h"
+#include "formats/PlaylistFile.h"
+#include "formats/PlaylistReader.h"
+#include "formats/PlaylistText.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,7 +1,8 @@
-#include "pls/PlaylistReader.h"
+#include "formats/PlaylistReader.h"
 
-#include "pls/IntegerConversion.h"
-#include "pls/PlaylistFile.h"
+#include "formats/IntegerConversion.h"
+#include "formats/PlaylistFile.h"
+#include "formats/PlaylistText.h"
 
 #include <algorithm>
 #include <cstring>
