@@ -16,13 +16,13 @@ namespace {
 
 using bench::cpuSecondsOf;
 
-// The longest title a line may carry, in a station among ordinary ones, through every
+// The longest title a station may have, in a station among ordinary ones, through every
 // command the user can give it on the real window: each counter is one step's time in
 // seconds, the window repainted after it.
 void BM_LongestTitle(benchmark::State& state)
 {
     QTemporaryDir folder;
-    const QString longest(MaxLineLength - QStringLiteral("Title1=").size(), u'W');
+    const QString longest(MaxValueLength, u'W');
     const QString path = testing::writeFile(
         folder.filePath("long.pls"), testing::generatedPlaylist(20) + testing::stationBlock("http://long/", longest));
     testing::ScriptedChooser chooser;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QByteArrayView>
+#include <QByteArray>
 #include <QLocale>
 #include <QString>
 #include <QtGlobal>
@@ -10,7 +10,7 @@
 
 namespace orvanta {
 
-// One station as the reader completes it, in the order the collection takes its fields,
+// One station as a reader completes it, in the order the collection takes its fields,
 // and the line that completed it.
 struct PlaylistStation {
     qint16 NumEntries = 0;
@@ -43,33 +43,41 @@ enum class CommitResult { KeepReading, StopReading };
 // (StopReading) or by throwing; stations it took before stay taken either way.
 using StationCommit = std::function<CommitResult(const PlaylistStation&)>;
 
-// No line longer than this is read, so no title or address longer than it enters the program.
-inline constexpr qsizetype MaxLineLength = 65536;
-// The longest first line that scan mode examines: its positions count in 16 bits.
+// No address or title longer than this is read, so every station the program holds can be
+// written out and read back, whatever its number in the file.
+inline constexpr qsizetype MaxValueLength = 65536;
+// The longest text that a .pls file without a "[playlist]" header may have before its
+// first CR: its positions count in 16 bits.
 inline constexpr qsizetype MaxScanModeLength = 32767;
 
-// Reads a playlist's bytes, handing each completed station to commit. Each line is text
-// of its own, UTF-8 where it is valid UTF-8 and Windows-1252 otherwise.
+// Reads a playlist's bytes, handing each completed station to commit. The format is told by
+// the content first (a "[playlist]" header, "#EXTM3U", an XSPF root element), then by the
+// suffix of fileName (.m3u, .m3u8, .xspf); anything else is read as a .pls file without a
+// header. A UTF-16 byte-order mark makes the text UTF-16; a UTF-8 one is dropped.
 //
-// A first line that is "[playlist]" in any letter case is followed by line mode over the
-// rest: lines end at CR or CR LF; a line starting "File" sets the address, "Titl" the title,
-// "Leng" the length and completes a station with entry count 1. A value starts after the
-// "=" of a key numbered with two digits or more ("File12="); otherwise at the fixed position
-// that fits a one-digit number ("File1="). Nothing is trimmed, and address and title carry
-// over to the next station.
+// .pls with a header: the lines after it (ending at CR, CR LF or LF) give the stations. A key
+// File, Title or Length with the station's number and "=", in any letter case, gives the value
+// after the "="; any other line starting "File", "Titl" or "Leng" gives its value at the fixed
+// position that fits a one-digit number. A length line completes a station; so does, with
+// length -1, the next address line or the end of the file after an address line. A station
+// without a title line of its own is titled with its address; one without an address line
+// takes the address before it. Nothing is trimmed.
+// .pls without a header: only the text before the first CR is read, split at LF; lines
+// pending until "[playlist]", "numberofentries=", "File1=", "Title1=" or "Length1=" matches
+// them exactly; "Length1=" completes a station whose entry count is the last digit of the
+// entry-count line.
+// .m3u, .m3u8: each line neither blank nor a comment is an address; "#EXTINF:<seconds>,<title>"
+// before it gives title and length, else the title is the address and the length -1.
+// .xspf: each track's first location, its title (else the location) and its duration in
+// seconds (else -1).
 //
-// Any other first line is read alone in scan mode, for files whose lines end with LF alone:
-// text up to each LF is joined to a pending line, which is tested against the exact keys
-// "[playlist]", "numberofentries=", "File1=", "Title1=" and "Length1=" and emptied when one
-// matches; an unmatched line stays pending, so the text after it joins on. "Length1="
-// completes a station. Text after the last LF is never examined.
-//
-// Empty bytes hold no station. Throws PlaylistReadError where a line is longer than
-// MaxLineLength, the first line longer than MaxScanModeLength in scan mode, a line too short
-// for its value, or a number does not convert.
-void readPlaylist(QByteArrayView bytes, const QLocale& locale, const StationCommit& commit);
+// Each line of a .pls or .m3u is text of its own, UTF-8 where it is valid UTF-8 and
+// Windows-1252 otherwise; an .m3u8 is UTF-8. Throws PlaylistReadError where an address or
+// title is longer than MaxValueLength, a headerless .pls longer than MaxScanModeLength before
+// its first CR, a line too short for its value, a length no 16-bit number, or XML malformed.
+void readPlaylist(QByteArray bytes, const QString& fileName, const QLocale& locale, const StationCommit& commit);
 
-// The same for the file at path, read whole as readPlaylistBytes does. The file is closed
+// The same for the file at path, read whole first (readPlaylistBytes). The file is closed
 // before the first station is committed.
 void readPlaylistFile(const QString& path, const QLocale& locale, const StationCommit& commit);
 

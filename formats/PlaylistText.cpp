@@ -1,12 +1,13 @@
 #include "formats/PlaylistText.h"
 
-#include <cstring>
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <optional>
 
 namespace orvanta {
 
 namespace {
-
-constexpr QByteArrayView Utf8ByteOrderMark = "\xEF\xBB\xBF";
 
 // Windows-1252 is Latin-1 but for 0x80..0x9F; the five bytes it leaves undefined stay the
 // C1 controls of the same code, as Latin-1 has them.
@@ -17,34 +18,26 @@ constexpr char16_t Windows1252From80[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x20
 
 } // namespace
 
-bool isAscii(QByteArrayView bytes)
+QByteArray withoutByteOrderMark(QByteArray bytes)
 {
-    // Eight bytes at a time: nearly every line of a playlist is ASCII, and each is looked at.
-    constexpr quint64 HighBits = 0x8080808080808080;
-    qsizetype i = 0;
-    for (; i + 8 <= bytes.size(); i += 8) {
-        quint64 word;
-        std::memcpy(&word, bytes.data() + i, sizeof word);
-        if (word & HighBits)
-            return false;
+    const auto utf16 = bytes.startsWith("\xFF\xFE")   ? QStringDecoder::Utf16LE
+                       : bytes.startsWith("\xFE\xFF") ? QStringDecoder::Utf16BE
+                                                      : std::optional<QStringDecoder::Encoding>();
+    if (utf16) {
+        QStringDecoder decoder(*utf16, QStringDecoder::Flag::Stateless);
+        return QString(decoder.decode(QByteArrayView(bytes).sliced(2))).toUtf8();
     }
-    for (; i < bytes.size(); ++i) {
-        if (static_cast<unsigned char>(bytes[i]) >= 0x80)
-            return false;
-    }
-    return true;
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    return bytes;
 }
 
 QString decodePlaylistLine(QByteArrayView bytes)
 {
-    if (isAscii(bytes))
-        return QString::fromLatin1(bytes);
     if (bytes.isValidUtf8()) {
-        // fromUtf8 drops a leading byte-order mark; it stays, since it decides how a first
-        // line is read.
-        if (bytes.startsWith(Utf8ByteOrderMark))
-            return QChar(0xFEFF) + QString::fromUtf8(bytes.sliced(Utf8ByteOrderMark.size()));
-        return QString::fromUtf8(bytes);
+        // QString::fromUtf8 would drop a mark at the start: a value keeps all it has.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        return utf8.decode(bytes);
     }
     QString text = QString::fromLatin1(bytes);
     for (QChar& c : text) {
@@ -52,6 +45,19 @@ QString decodePlaylistLine(QByteArrayView bytes)
             c = QChar(Windows1252From80[c.unicode() - 0x80]);
     }
     return text;
+}
+
+QByteArrayView PlaylistLines::next()
+{
+    const auto lineEnd =
+        std::find_if(m_bytes.begin() + m_position, m_bytes.end(), [](char c) { return c == '\r' || c == '\n'; });
+    const qsizetype end = lineEnd - m_bytes.begin();
+    const QByteArrayView line = m_bytes.sliced(m_position, end - m_position);
+    m_position = end + 1;
+    if (end < m_bytes.size() && m_bytes[end] == '\r' && m_position < m_bytes.size() && m_bytes[m_position] == '\n')
+        ++m_position;
+    ++m_number;
+    return line;
 }
 
 } // namespace orvanta

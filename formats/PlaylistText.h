@@ -1,16 +1,38 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 
 namespace orvanta {
 
-// Whether every byte is below 0x80: then bytes and characters are one in either encoding.
-bool isAscii(QByteArrayView bytes);
+// A playlist's bytes with the byte-order mark at its start dealt with, so that readers see
+// lines of 8-bit text: a file marked as UTF-16 (either byte order, as editors save
+// "Unicode" text) comes back as UTF-8; a UTF-8 mark is dropped; other bytes are unchanged.
+QByteArray withoutByteOrderMark(QByteArray bytes);
 
-// The text of one line of a playlist file: UTF-8 when its bytes are valid UTF-8, with a
-// byte-order mark kept as U+FEFF; otherwise Windows-1252, so legacy lines keep their
+// The text of one line of a playlist file: UTF-8 when its bytes are valid UTF-8, every
+// byte-order mark in it kept as U+FEFF; otherwise Windows-1252, so legacy lines keep their
 // accented titles and no byte is lost. Line by line, one odd line spoils no other.
 QString decodePlaylistLine(QByteArrayView bytes);
+
+// The lines of a playlist's bytes: a CR, a CR LF or an LF alone ends a line, and is not
+// part of it. The last line counts also without a line end; a line end at the very end
+// starts no further line. Lines are numbered from 1, as an editor shows them.
+class PlaylistLines {
+public:
+    explicit PlaylistLines(QByteArrayView bytes) : m_bytes(bytes) {}
+
+    bool atEnd() const { return m_position >= m_bytes.size(); }
+    // The next line; only when not atEnd().
+    QByteArrayView next();
+    // The number of the line that next() gave last.
+    int number() const { return m_number; }
+
+private:
+    QByteArrayView m_bytes;
+    qsizetype m_position = 0;
+    int m_number = 0;
+};
 
 } // namespace orvanta

@@ -65,12 +65,12 @@ TEST_F(ImportCommandTest, EachFailureIsReportedOnceWithItsLineAndKeepsTheStation
          "A",
          ", line 6",
          "the line is too short to hold its value"},
-        {"a line too long",
-         exported("A") + "x" + QByteArray(MaxLineLength, 'x'),
+        {"a title too long",
+         exported("A") + "Title12=" + QByteArray(MaxValueLength + 1, 'x'),
          {},
          "A",
          ", line 6",
-         "the line is longer than 65,536 characters"},
+         "the title is longer than 65,536 characters"},
         {"a missing file", {}, folder.filePath("missing.pls"), "", "", "the file does not exist"},
         {"a folder", {}, folder.path(), "", "", "this is a folder, not a file"},
         {"a file over the size bound",
@@ -143,11 +143,11 @@ TEST_F(ImportCommandTest, ATitleInEitherListShowsDuplicateAloneAndEndsTheImport)
     EXPECT_EQ(program.messages.shown, QStringList(2, "Orvanta Playlist Builder|Duplicate Item: Ignoring."));
 }
 
-// Scan mode keeps the entry count's last digit; line mode reads keys numbered past nine.
+// Without a header the entry count's last digit is kept; keys numbered past nine are read.
 TEST_F(ImportCommandTest, StoresEachStationAsReadUnderItsAddressInTheNumberLocale)
 {
     program.parts.numberLocale = QLocale(QLocale::German, QLocale::Germany);
-    importBytes("[playlist]\nnumberofentries=13\nFile1=http://a/\nTitle1=A\nLength1=2,5\n");
+    importBytes("numberofentries=13\nFile1=http://a/\nTitle1=A\nLength1=2,5\n");
     QByteArray numbered = "[playlist]\r\n";
     for (const int n : {9, 10, 11})
         numbered += QString("File%1=http://%1/\r\nTitle%1=T%1\r\nLength%1=-%1\r\n").arg(n).toUtf8();

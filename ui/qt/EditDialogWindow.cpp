@@ -35,7 +35,7 @@ QLineEdit* field(QWidget* frame, const char* name, const QRect& geometry, const 
     auto* control = place(new QLineEdit(frame), name, geometry);
     control->setToolTip(toolTip);
     control->setEnabled(enabled);
-    control->setMaxLength(static_cast<int>(MaxLineLength));
+    control->setMaxLength(static_cast<int>(MaxValueLength));
     return control;
 }
 

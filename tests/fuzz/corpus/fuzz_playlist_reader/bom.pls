@@ -1,2 +1,2 @@
-﻿[playlist]
+0﻿[playlist]
 File1=http://bom.example

@@ -1,1 +1,1 @@
-[PlayList]File1=http://cr.exampleTitle1=Café 1252Length1=2.5File10=xTitle10=yLength10=1
+0[PlayList]File1=http://cr.exampleTitle1=Café 1252Length1=2.5File10=xTitle10=yLength10=1

@@ -1,4 +1,4 @@
-[playlist]
+0[playlist]
 File1=http://radio.example:8000/
 Title1=Station One
 Length1=-1

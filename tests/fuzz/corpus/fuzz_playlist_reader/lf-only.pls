@@ -1,4 +1,4 @@
-[playlist]
+0[playlist]
 numberofentries=1
 File1=http://lf.example:8000
 Title1=LF only

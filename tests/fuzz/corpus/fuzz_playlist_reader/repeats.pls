@@ -1,4 +1,4 @@
-[playlist]
+0[playlist]
 File1=http://a
 Title1=Same
 Length1=1

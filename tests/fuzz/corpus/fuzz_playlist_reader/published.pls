@@ -1,0 +1,5 @@
+0[playlist]
+NumberOfEntries=2
+File1=http://a/
+Title1=A
+File2=http://b/
