@@ -19,17 +19,19 @@ QString boundedValue(QString value, const char* what, int line)
 void readPlaylist(QByteArray bytes, const QString& fileName, const QLocale& locale, const StationCommit& commit)
 {
     const QByteArray text = withoutByteOrderMark(bytes);
-    PlaylistLines lines(text);
-    if (skipPlsHeader(lines))
-        return readPlsLines(lines, locale, commit);
     const QString suffix = QFileInfo(fileName).suffix().toLower();
     const bool m3u8 = suffix == u"m3u8";
+    // The two marks that stand at the very start come first: looking for a .pls header
+    // would walk all the lines of an M3U or XSPF playlist.
     if (text.startsWith("#EXTM3U"))
         return readM3u(text, m3u8, commit);
     // The XML reader takes the bytes as they are: it reads their byte-order mark and
     // encoding declaration itself.
     if (isXspf(bytes))
         return readXspf(bytes, commit);
+    PlaylistLines lines(text);
+    if (skipPlsHeader(lines))
+        return readPlsLines(lines, locale, commit);
     if (suffix == u"m3u" || m3u8)
         return readM3u(text, m3u8, commit);
     if (suffix == u"xspf")

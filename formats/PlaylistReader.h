@@ -51,7 +51,7 @@ inline constexpr qsizetype MaxValueLength = 65536;
 inline constexpr qsizetype MaxScanModeLength = 32767;
 
 // Reads a playlist's bytes, handing each completed station to commit. The format is told by
-// the content first (a "[playlist]" header, "#EXTM3U", an XSPF root element), then by the
+// the content first ("#EXTM3U" at the start, an XSPF root element, a "[playlist]" header), then by the
 // suffix of fileName (.m3u, .m3u8, .xspf); anything else is read as a .pls file without a
 // header. A UTF-16 byte-order mark makes the text UTF-16; a UTF-8 one is dropped.
 //
