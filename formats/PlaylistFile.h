@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QByteArrayView>
 #include <QString>
 #include <QtGlobal>
 
@@ -15,6 +14,7 @@ inline constexpr qint64 MaxPlaylistFileBytes = 32 * 1024 * 1024;
 // The whole content of the regular file at path. Throws PlaylistReadError when the path
 // names no regular file (a directory, a device, a FIFO), cannot be opened or read, or
 // holds more than MaxPlaylistFileBytes; never reads more than a chunk past that bound.
+// Never waits: a FIFO or a device is refused once opened, before anything is read from it.
 QByteArray readPlaylistBytes(const QString& path);
 
 } // namespace orvanta

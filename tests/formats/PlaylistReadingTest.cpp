@@ -1,14 +1,8 @@
 #include "formats/IntegerConversion.h"
-#include "formats/PlaylistFile.h"
 #include "formats/PlaylistReader.h"
 #include "formats/PlaylistText.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-
 #include <gtest/gtest.h>
-
-#include <sys/stat.h>
 
 #include <tuple>
 
@@ -118,36 +112,4 @@ TEST(PlaylistReaderTest, CommitCanEndTheReadingQuietlyInEitherMode)
                                                         {"Length1=1\nLength1=x\n", "0|||1"}};
     for (const auto& [text, read] : cases)
         EXPECT_EQ(readStations(text, CommitResult::StopReading), read) << text.toStdString();
-}
-
-TEST(PlaylistFileBytesTest, ReadsUpToTheBoundFromRegularFilesOnly)
-{
-    QTemporaryDir folder;
-    const auto sparseFile = [&](const QString& name, qint64 size) {
-        QFile file(folder.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write("[playlist]") == 10 && file.resize(size));
-        return file.fileName();
-    };
-    const QByteArray whole = readPlaylistBytes(sparseFile("bound.pls", MaxPlaylistFileBytes));
-    EXPECT_EQ(whole.size(), MaxPlaylistFileBytes);
-    EXPECT_TRUE(whole.startsWith("[playlist]"));
-
-    const QString fifo = folder.filePath("fifo.pls");
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    // A sparse terabyte: reading it whole would exhaust memory. Each refusal says why.
-    const std::pair<QString, QString> refused[] = {
-        {sparseFile("over.pls", MaxPlaylistFileBytes + 1), "larger than 32 MiB"},
-        {sparseFile("tera.pls", 1LL << 40), "larger than 32 MiB"},
-        {folder.path(), "folder"},
-        {fifo, "not a regular file"},
-        {"/dev/zero", "not a regular file"},
-        {folder.filePath("missing.pls"), "does not exist"}};
-    for (const auto& [path, reason] : refused) {
-        try {
-            readPlaylistBytes(path);
-            ADD_FAILURE() << path.toStdString() << " was read";
-        } catch (const PlaylistReadError& error) {
-            EXPECT_TRUE(error.reason().contains(reason) && error.line() == 0) << error.what();
-        }
-    }
 }
