@@ -109,7 +109,8 @@ QString makeFailure(const QString& path, const QString& error)
 
 // Writes the new file beside the old one (old, where there is one) and renames it into its
 // place, so the old file survives every failure whole and the new one appears only complete.
-// False, leaving everything as it was, where the folder takes no new file.
+// False, leaving everything as it was, where the folder takes no new file or the new file
+// cannot have the old one's owner and group: then only writing in place keeps them.
 bool replaceBeside(const QString& path, const QByteArray& bytes, const struct stat* old)
 {
     // Unbuffered because Qt 6.4's commit() misses a write that fails while it flushes its
@@ -120,6 +121,11 @@ bool replaceBeside(const QString& path, const QByteArray& bytes, const struct st
             return false;
         throw PlaylistSaveError(makeFailure(path, file.errorString()), OldFile::None);
     }
+    // QSaveFile gave it the old file's permissions; the owner and group are this program's
+    // to keep.
+    if (old && ::fchown(file.handle(), old->st_uid, old->st_gid) != 0)
+        return false;
+
     const OldFile left = old ? OldFile::Unchanged : OldFile::None;
     // A short write is followed by another, which then fails with the system's reason.
     for (qint64 written = 0; written < bytes.size();) {

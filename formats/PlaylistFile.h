@@ -42,10 +42,10 @@ private:
 
 // Puts bytes in the place of the file at path, or makes it; a symbolic link is followed and
 // the file it names is replaced. The new file is written beside the old one and renamed over
-// it, with the old file's permissions. Where that cannot be (the folder takes no new file or
-// the file has other hard links), the old file is written in place, and on any failure its
-// old bytes are put back. Folders, devices, pipes and sockets are refused untouched. Throws
-// PlaylistSaveError on any failure.
+// it, with the old file's owner, group and permissions. Where that cannot be (the folder takes
+// no new file, the file has other hard links, or the owner cannot be kept), the old file is
+// written in place, and on any failure its old bytes are put back. Folders, devices, pipes
+// and sockets are refused untouched. Throws PlaylistSaveError on any failure.
 void savePlaylistBytes(const QString& path, const QByteArray& bytes);
 
 } // namespace orvanta

@@ -1,6 +1,6 @@
 // The export against real files in a scratch folder: the cancel and the failures that must
 // leave the disk as it was, saving in place where the folder takes no new file or the file
-// has other links, what a failure keeps of the old file, and the bytes of a
+// has other links, what a failure keeps of the old file, its owner, and the bytes of a
 // playlist that an import brought in, in either form.
 #include "HeadlessProgram.h"
 
@@ -14,12 +14,15 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <csignal>
+#include <tuple>
+#include <utility>
 
 using namespace orvanta;
 using namespace orvanta::testing;
@@ -39,6 +42,13 @@ protected:
         return AppTitle + "|The playlist could not be saved." + (oldFileKept ? " The old file is unchanged." : "")
                + "\n" + path + ": " + reason;
     }
+    static struct stat statusOf(const QString& path)
+    {
+        struct stat status {};
+        EXPECT_EQ(::stat(QFile::encodeName(path).constData(), &status), 0) << path.toStdString();
+        return status;
+    }
+
     // A cap on the size of files this process writes makes a write fail part way, as on a
     // full disk; with SIGXFSZ ignored the write reports it. Both are put back after.
     void exportTo(const QString& path, rlim_t sizeCap = RLIM_INFINITY)
@@ -198,6 +208,35 @@ TEST_F(ExportCommandTest, AFullDiskLeavesAFileWrittenInPlaceWhole)
     exportTo(path);
     EXPECT_EQ(read(path), older);
     EXPECT_EQ(program.messages.shown, QStringList(failure(path, qt_error_string(ENOSPC), true)));
+}
+
+// Root replacing nobody's file keeps its owner, group and permissions. Nobody replacing
+// root's file, which it may write, cannot make the new file root's, so writes it in place.
+TEST_F(ExportCommandTest, AReplacedFileKeepsItsOwnerGroupAndPermissions)
+{
+    const QString prepared = qEnvironmentVariable("ORVANTA_PREPARED");
+    if (::geteuid() != 0 && prepared.isEmpty())
+        GTEST_SKIP() << "only root can make files of two users";
+    Module1::Playlists().Add(1, "http://a:8000", "Alpha", -1, "http://a:8000");
+    program.lst_Output.AddItem("Alpha");
+    const passwd* nobody = ::getpwnam("nobody");
+    ASSERT_NE(nobody, nullptr);
+    if (::geteuid() != 0) {
+        exportTo(prepared + "/roots.pls");
+        EXPECT_EQ(statusOf(prepared + "/roots.pls").st_uid, 0u);
+        EXPECT_TRUE(read(prepared + "/roots.pls").startsWith("[playlist]\r\n"));
+        return;
+    }
+    for (const auto& [name, owner] : {std::pair{"nobodys.pls", nobody->pw_uid}, std::pair{"roots.pls", 0u}}) {
+        writeFile(at(name), "older");
+        ASSERT_EQ(::chown(QFile::encodeName(at(name)).constData(), owner, nobody->pw_gid), 0);
+        ASSERT_EQ(::chmod(QFile::encodeName(at(name)).constData(), 0664), 0);
+    }
+    exportTo(at("nobodys.pls"));
+    const struct stat status = statusOf(at("nobodys.pls"));
+    EXPECT_EQ(std::tuple(status.st_uid, status.st_gid, status.st_mode & 07777),
+              std::tuple(nobody->pw_uid, nobody->pw_gid, 0664u));
+    rerunAsNobody();
 }
 
 // The export after an import: the import's filter in the save dialog, the titles decoded
