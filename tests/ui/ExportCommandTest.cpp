@@ -1,12 +1,12 @@
 // The export against real files in a scratch folder: the cancel and the failures that must
 // leave the disk as it was, saving in place where the folder takes no new file or the file
-// has other links, what a failure keeps of the old file, its owner, and the bytes of a
-// playlist that an import brought in, in either form.
+// has other links, what a failure keeps of the old file and its owner, and what the export
+// hands the writer.
 #include "HeadlessProgram.h"
 
+#include "formats/PlaylistWriter.h"
 #include "ui/ExportCommand.h"
 #include "ui/ImportCommand.h"
-#include "ui/ListCommands.h"
 
 #include <QDir>
 #include <QFile>
@@ -70,11 +70,12 @@ protected:
     void rerunAsNobody(QStringList before = {})
     {
         const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        before << "setpriv"
-               << "--reuid=nobody"
-               << "--regid=nogroup"
-               << "--clear-groups" << QFileInfo("/proc/self/exe").symLinkTarget()
-               << QStringLiteral("--gtest_filter=%1.%2").arg(test->test_suite_name(), test->name());
+        before += QStringList{"setpriv",
+                              "--reuid=nobody",
+                              "--regid=nogroup",
+                              "--clear-groups",
+                              QFileInfo("/proc/self/exe").symLinkTarget(),
+                              QStringLiteral("--gtest_filter=%1.%2").arg(test->test_suite_name(), test->name())};
         ASSERT_EQ(::chmod(QFile::encodeName(folder.path()).constData(), 0777), 0);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("ORVANTA_PREPARED", folder.path());
@@ -162,10 +163,11 @@ TEST_F(ExportCommandTest, AFileIsWrittenInPlaceWhereItMustBeAndKeptWholeIfThatFa
         exportTo(locked + name);
     exportTo(locked + "/capped.pls", 20);
     exportTo(at("a.pls"));
+    exportTo(at("beside.pls"));
     QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    const QByteArray written = read(locked + "/writable.pls");
-    EXPECT_TRUE(written.startsWith("[playlist]\r\n")) << written.toStdString();
-    EXPECT_EQ(read(at("b.pls")), written);
+    // Written whole and cut to size, as a new file would be.
+    EXPECT_EQ(read(locked + "/writable.pls"), read(at("beside.pls")));
+    EXPECT_EQ(read(at("b.pls")), read(at("beside.pls")));
     EXPECT_EQ(read(locked + "/readonly.pls"), older);
     EXPECT_EQ(read(locked + "/capped.pls"), older);
     EXPECT_EQ(program.messages.shown,
@@ -239,35 +241,28 @@ TEST_F(ExportCommandTest, AReplacedFileKeepsItsOwnerGroupAndPermissions)
     rerunAsNobody();
 }
 
-// The export after an import: the import's filter in the save dialog, the titles decoded
-// from a Windows-1252 file going out as UTF-8, and "Version 2" choosing the standard form.
-// (Reading an export back: ProgramPropertyTest.)
-TEST_F(ExportCommandTest, AnImportedPlaylistGoesOutInExactBytesInEitherForm)
+// What the export decides: the dialog's settings each time, with the import's filter once an
+// import has run; the path as chosen, a bare name in the working folder; the stations behind
+// the output list in its order, in the form "Version 2" picks. (The bytes of each form:
+// PlaylistWritingTest; reading an export back: ProgramPropertyTest.)
+TEST_F(ExportCommandTest, HandsTheOutputListToTheWriterInTheChosenForm)
 {
-    // Into the working folder, as the dialog's bare default name would be.
     const QString home = QDir::currentPath();
     QDir::setCurrent(folder.path());
-    writeFile("MyPlaylist.pls", QByteArray(4096, 'x'));
     exportTo("MyPlaylist.pls");
-    EXPECT_EQ(read("MyPlaylist.pls"), "[playlist]\r\n");
-    // "Café € – Zürich" in Windows-1252.
-    program.chooser.answers = {writeFile("legacy.pls", "[Playlist]\r\nFile1=http://c:8000\r\nTitle1=Caf\xE9 \x80 \x96 "
-                                                       "Z\xFCrich\r\nLength1=-1\r\nFile12=http://a/?a=1&b=2\r\n"
-                                                       "Title12=A = a \r\nLength12=240\r\nVersion=2\r\n")};
+    program.chooser.answers = {writeFile("in.pls", playlistOf({"Alpha", "Beta"}))};
     btn_Import_Click(program.parts);
-    btn_AllAdd_Click(program.parts);
-    exportTo("out.pls");
-    const QByteArray cafe = "Caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x93 Z\xC3\xBCrich";
-    EXPECT_EQ(read("out.pls"), "[playlist]\r\nFile1=http://c:8000\r\nTitle1=" + cafe
-                                   + "\r\nLength1=-1\r\n\r\n"
-                                     "File1=http://a/?a=1&b=2\r\nTitle1=A = a \r\nLength1=240\r\n\r\n");
+    program.lst_Output.AddItem("Beta");
+    program.lst_Output.AddItem("Alpha");
+    exportTo("v1.pls");
     program.opt_V2.value = true;
-    exportTo("out.pls");
-    EXPECT_EQ(read("out.pls"),
-              "[playlist]\r\nFile1=http://c:8000\r\nTitle1=" + cafe
-                  + "\r\nLength1=-1\r\nFile2="
-                    "http://a/?a=1&b=2\r\nTitle2=A = a \r\nLength2=240\r\nNumberOfEntries=2\r\nVersion=2\r\n");
+    exportTo("v2.pls");
     QDir::setCurrent(home);
+    const QList<PlaylistEntry> listed = {Module1::Playlists().findPlaylist("Beta"),
+                                         Module1::Playlists().findPlaylist("Alpha")};
+    EXPECT_EQ(read(at("MyPlaylist.pls")), writePlaylist({}, PlaylistFormat::Orvanta));
+    EXPECT_EQ(read(at("v1.pls")), writePlaylist(listed, PlaylistFormat::Orvanta));
+    EXPECT_EQ(read(at("v2.pls")), writePlaylist(listed, PlaylistFormat::Standard));
     EXPECT_TRUE(program.messages.shown.empty());
     ASSERT_EQ(program.chooser.saved.size(), 3u);
     EXPECT_TRUE(program.chooser.saved[0].filters.isEmpty());
