@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -24,6 +25,9 @@ int main(int argc, char** argv)
                    stderr);
         return 1;
     }
+    // Past a file-size limit a write then fails and the export puts the old file back,
+    // where the signal would end the program half way through writing it.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     // The icons are compiled in; the desktop file name lets a Wayland compositor match
     // the window to the installed desktop entry.

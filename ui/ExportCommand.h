@@ -9,7 +9,8 @@ namespace orvanta {
 // Orvanta player, or a standard one when "Version 2" is set.
 // Cancelling changes nothing and says nothing. Once a path is chosen the file there is
 // either replaced whole by the playlist or left exactly as it was, and a failure is
-// reported in a message box. Neither list nor the collection changes.
+// reported in a message box that says which; only where even putting its old bytes back
+// failed does it say the old file was damaged. Neither list nor the collection changes.
 void btn_Export_Click(MainWindowParts& parts);
 
 } // namespace orvanta

@@ -1,16 +1,13 @@
 #include "NamedCases.h"
 #include "formats/IntegerConversion.h"
-#include "formats/PlaylistFile.h"
 #include "formats/PlaylistReader.h"
 #include "formats/PlaylistText.h"
 
-#include <QFile>
 #include <QStringEncoder>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
+#include <tuple>
 
 using namespace orvanta;
 using orvanta::testing::byName;
@@ -235,36 +232,4 @@ TEST(PlaylistReaderTest, NoValueLongerThanTheBoundIsRead)
     EXPECT_EQ(pls("Title1=" + QString(MaxValueLength + 1, QChar(0xE9)).toUtf8()), "failed@2");
     EXPECT_EQ(readStations("#EXTINF:1," + longest + "x\nhttp://a/", "f.m3u"), "failed@1");
     EXPECT_EQ(readStations(xspfHead + "<track><location>" + longest + "x</location></track>", "f.xspf"), "failed@4");
-}
-
-TEST(PlaylistFileBytesTest, ReadsUpToTheBoundFromRegularFilesOnly)
-{
-    QTemporaryDir folder;
-    const auto sparseFile = [&](const QString& name, qint64 size) {
-        QFile file(folder.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write("[playlist]") == 10 && file.resize(size));
-        return file.fileName();
-    };
-    const QByteArray whole = readPlaylistBytes(sparseFile("bound.pls", MaxPlaylistFileBytes));
-    EXPECT_EQ(whole.size(), MaxPlaylistFileBytes);
-    EXPECT_TRUE(whole.startsWith("[playlist]"));
-
-    const QString fifo = folder.filePath("fifo.pls");
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    // A sparse terabyte: reading it whole would exhaust memory. Each refusal says why.
-    const std::pair<QString, QString> refused[] = {
-        {sparseFile("over.pls", MaxPlaylistFileBytes + 1), "larger than 32 MiB"},
-        {sparseFile("tera.pls", 1LL << 40), "larger than 32 MiB"},
-        {folder.path(), "folder"},
-        {fifo, "not a regular file"},
-        {"/dev/zero", "not a regular file"},
-        {folder.filePath("missing.pls"), "does not exist"}};
-    for (const auto& [path, reason] : refused) {
-        try {
-            readPlaylistBytes(path);
-            ADD_FAILURE() << path.toStdString() << " was read";
-        } catch (const PlaylistReadError& error) {
-            EXPECT_TRUE(error.reason().contains(reason) && error.line() == 0) << error.what();
-        }
-    }
 }
