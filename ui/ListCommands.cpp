@@ -46,21 +46,12 @@ ListBox* focusedListWithSelection(MainWindowParts& parts)
     return nullptr;
 }
 
-// Removes the first station with this title. A title without a station leaves the
-// collection as it is. A station not stored under its File (an empty File is stored
-// without a key) goes by identity, since removing by its File would miss it.
-void removeStationTitled(colPlaylist& playlists, const QString& title)
-{
-    const PlaylistEntry station = playlists.findPlaylist(title);
-    if (!station)
-        return;
-    if (playlists.isStoredUnder(station, station->File()))
-        playlists.Remove(station->File());
-    else
-        playlists.RemoveEntry(station);
-}
-
 } // namespace
+
+// Where each move repaints is part of its documented steps: ">" repaints lst_Output before
+// its move, the other three repaint after theirs. The user sees the same either way: a
+// repaint changes no content, and the event loop paints every changed list once the
+// command returns.
 
 void btn_Add_Click(MainWindowParts& parts)
 {
@@ -95,8 +86,12 @@ void btn_DelI_Click(MainWindowParts& parts)
     ListBox* const list = focusedListWithSelection(parts);
     if (!list)
         return;
-    // The collection changes before the list.
-    removeStationTitled(Module1::Playlists(), list->List(list->ListIndex()));
+    // The collection changes before the list. The station goes by identity: for a keyed
+    // one the same as removing its key, and the one way to reach a station stored without
+    // a key (an empty File). A title without a station leaves the collection as it is.
+    colPlaylist& playlists = Module1::Playlists();
+    if (const PlaylistEntry station = playlists.findPlaylist(list->List(list->ListIndex())))
+        playlists.RemoveEntry(station);
     list->RemoveItem(list->ListIndex());
 }
 
