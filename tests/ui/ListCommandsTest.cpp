@@ -23,6 +23,8 @@ struct Case {
     void (*click)(MainWindowParts&);
     // render() afterwards: both lists, then the stations' titles in the collection's order.
     const char* after;
+    // "output" or "import": the list the one message shown calls full.
+    const char* full = "";
     // Listed titles without a station, and stations stored without an address.
     const char* unstored = "";
     const char* unkeyed = "";
@@ -35,21 +37,28 @@ const Case cases[] = {
     {"RemMovesTheSelectedTitle", "A* C", "X Y B*", 0, 0, Output, btn_Rem_Click, "[A* C B] [X Y] A C X Y B"},
     {"AllAddMovesAll", "A B C*", "X Y*", 0, 0, Import, btn_AllAdd_Click, "[] [X Y* A B C] A B C X Y"},
     {"AllRemMovesAll", "D*", "X Y A", 0, 0, Output, btn_AllRem_Click, "[D* X Y A] [] D X Y A"},
-    // Into a full list no single title moves, and moving all moves what fits, in order.
-    {"AddIntoAFullList", "A*", "", 0, Full, Import, btn_Add_Click, "[A*] [0 1 2 ... 32764 32765 32766 (32767)] A"},
-    {"RemIntoAFullList", "", "X*", Full, 0, Output, btn_Rem_Click, "[0 1 2 ... 32764 32765 32766 (32767)] [X*] X"},
+    // Into a full list no single title moves, and moving all moves what fits, in order;
+    // either way the user is told once. Moving all into exactly the room left needs no word.
+    {"AddIntoAFullList", "A*", "", 0, Full, Import, btn_Add_Click, "[A*] [0 1 2 ... 32764 32765 32766 (32767)] A",
+     "output"},
+    {"RemIntoAFullList", "", "X*", Full, 0, Output, btn_Rem_Click, "[0 1 2 ... 32764 32765 32766 (32767)] [X*] X",
+     "import"},
     {"AllAddIntoRoomForTwo", "A B C D", "", 0, Full - 2, Import, btn_AllAdd_Click,
-     "[C D] [0 1 2 ... 32764 A B (32767)] A B C D"},
+     "[C D] [0 1 2 ... 32764 A B (32767)] A B C D", "output"},
     {"AllRemIntoRoomForThree", "A B C", "W X Y Z", Full - 3, 0, Output, btn_AllRem_Click,
-     "[0 1 2 ... W X Y (32767)] [Z] A B C W X Y Z"},
+     "[0 1 2 ... W X Y (32767)] [Z] A B C W X Y Z", "import"},
+    {"AllAddIntoExactlyTheRoomLeft", "A B", "", 0, Full - 2, Import, btn_AllAdd_Click,
+     "[] [0 1 2 ... 32764 A B (32767)] A B"},
+    {"AllAddOfNothingIntoAFullList", "", "", 0, Full, Import, btn_AllAdd_Click,
+     "[] [0 1 2 ... 32764 32765 32766 (32767)]"},
     // Delete takes the selected item of the list ListFocus names, and the first station
     // with its title; an item without a station goes alone, one without address by identity.
     {"DelIInTheOutputList", "A B*", "X* Y", 0, 0, Output, btn_DelI_Click, "[A B*] [Y] A B Y"},
     {"DelIInTheImportList", "A B*", "X* Y", 0, 0, Import, btn_DelI_Click, "[A] [X* Y] A X Y"},
     {"DelIOnATitleListedTwice", "Jazz X", "Jazz*", 0, 0, Output, btn_DelI_Click, "[Jazz X] [] X Jazz"},
-    {"DelIOnATitleWithoutStation", "Orphan* A", "", 0, 0, Import, btn_DelI_Click, "[A] [] A", "Orphan"},
-    {"DelIOnAStationWithoutAddress", "K1* K2", "", 0, 0, Import, btn_DelI_Click, "[K2] [] K2", "", "K1 K2"},
-    // Without their condition, nothing changes, full list or not.
+    {"DelIOnATitleWithoutStation", "Orphan* A", "", 0, 0, Import, btn_DelI_Click, "[A] [] A", "", "Orphan"},
+    {"DelIOnAStationWithoutAddress", "K1* K2", "", 0, 0, Import, btn_DelI_Click, "[K2] [] K2", "", "", "K1 K2"},
+    // Without their condition, nothing changes and nothing is said, full list or not.
     {"AddWithoutSelection", "A B", "X*", 0, Full, Import, btn_Add_Click,
      "[A B] [0 1 2 ... 32764 32765 X* (32767)] A B X"},
     {"RemWithoutSelection", "A* B", "X", Full, 0, Output, btn_Rem_Click, "[0 1 2 ... 32764 A* B (32767)] [X] A B X"},
@@ -59,7 +68,7 @@ const Case cases[] = {
 
 class ListCommandsTest : public HeadlessProgramTest, public ::testing::WithParamInterface<Case> {};
 
-TEST_P(ListCommandsTest, LeavesTheListsAndStationsAsTheRowSays)
+TEST_P(ListCommandsTest, LeavesTheListsStationsAndMessageAsTheRowSays)
 {
     const Case& c = GetParam();
     HeadlessProgram program;
@@ -86,6 +95,8 @@ TEST_P(ListCommandsTest, LeavesTheListsAndStationsAsTheRowSays)
     Module1::setListFocus(c.focus);
     c.click(program.parts);
     EXPECT_EQ(render(program), c.after);
+    const QString full = QString("Orvanta Playlist Builder|The %1 list is full: it holds 32,767 stations.").arg(c.full);
+    EXPECT_EQ(program.messages.shown, *c.full ? QStringList(full) : QStringList());
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, ListCommandsTest, ::testing::ValuesIn(cases),
