@@ -2,6 +2,7 @@
 
 #include <QItemSelectionModel>
 #include <QListView>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
 #include <string>
@@ -47,6 +48,18 @@ QString shownTitle(const QString& title)
     return shown;
 }
 
+// A row is as wide as its list, never wider, so a long title always ends in "…". The view
+// measures one row for all (uniform item sizes): measured by its text, a long title made
+// every row wider than the list, and gave the list a horizontal scroll bar.
+class ListWideRows final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return {0, QStyledItemDelegate::sizeHint(option, index).height()};
+    }
+};
+
 } // namespace
 
 int TitleListModel::rowCount(const QModelIndex& parent) const
@@ -88,6 +101,7 @@ QtListBox::QtListBox(QListView& view) : m_view(view), m_model(new TitleListModel
     // Every item is one line of text; without this each event-loop turn after a row
     // change measures all rows again, which makes long lists crawl.
     m_view.setUniformItemSizes(true);
+    m_view.setItemDelegate(new ListWideRows(&m_view));
 }
 
 qint16 QtListBox::ListCount() const

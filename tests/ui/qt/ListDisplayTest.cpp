@@ -1,7 +1,9 @@
-// What the lists draw for a title: its first 1,000 characters, never its hidden controls.
+// What the lists draw for a title: its first 1,000 characters, its hidden controls marked,
+// in rows no wider than the list.
 #include "QStringPrinting.h"
 #include "ui/qt/QtListBox.h"
 
+#include <QListView>
 #include <gtest/gtest.h>
 
 namespace orvanta {
@@ -40,6 +42,16 @@ INSTANTIATE_TEST_SUITE_P(
                             u" ~\u00A0\u061B\u200D\u2010\u2029\u202F\u2065\u206A"_s},
                       Shown{"ControlsBeyondTheCutDropped", x999 + u"\u202E\u202E"_s, x999 + u"<U+202E>\u2026"_s}),
     [](const ::testing::TestParamInfo<Shown>& row) { return std::string(row.param.name); });
+
+// The view measures one row for all; a long title measured must not widen every row.
+TEST(ListRows, AreNoWiderThanTheListSoALongTitleEndsInAnEllipsis)
+{
+    QListView view;
+    QtListBox list(view);
+    list.AddItems({"short", QString(300, u'x')});
+    view.show();
+    EXPECT_EQ(view.visualRect(view.model()->index(1, 0)).width(), view.viewport()->width());
+}
 
 } // namespace
 } // namespace orvanta
