@@ -8,7 +8,6 @@
 #include "ui/qt/PlayListMainWindow.h"
 
 #include <QAccessible>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileDialog>
@@ -332,33 +331,20 @@ TEST_F(MainWindow, EditFocusesTitleAndButtonsOnlyAppliesOnEnterReleaseAndEveryWa
     EXPECT_EQ(shown(), "[A+]B+C+|XY|");
 }
 
-// OK with no change keeps title, address and length whole, however long, and a title as
-// read from a file with an LF in it; of a paste, the title keeps the first line.
-TEST_F(MainWindow, OkKeepsEveryValueWholeAndAPasteStaysOnOneLine)
+// OK with no change keeps title, address and length whole, however long.
+TEST_F(MainWindow, OkKeepsEveryValueWhole)
 {
     const QString longTitle(40000, u't'), longUrl = "http://" + QString(40000, u'u');
-    for (const auto& [file, text] : {std::pair<QString, QString>{longUrl, longTitle}, {"http://lf", "Line\nBreak"}}) {
-        Module1::Playlists().Add(3, file, text, -32768, file);
-        parts.lst_Import.AddItem(text);
-        openEdit(parts.lst_Import.ListCount() - 1);
-        test::expectNoModal();
-        QTest::mouseClick(control("btn_OK"), Qt::LeftButton);
-        ASSERT_FALSE(dialog->isVisible());
-        const PlaylistEntry entry = Module1::Playlists().findPlaylist(text);
-        ASSERT_TRUE(entry && entry->File() == file && entry->Length() == -32768 && entry->NumEntries() == 1);
-        EXPECT_EQ(parts.lst_Import.List(parts.lst_Import.ListCount() - 1), text);
-    }
-    openEdit();
-    for (const auto& [pasted, kept] : {std::pair{"Rock\r\nFile1=http://evil/", "JaRockzz"},
-                                       {"Rock\nFile1=x", "JaRockzz"},
-                                       {"Rock\rFile1=x", "JaRockzz"},
-                                       {"\nx", "Jazz"}}) {
-        title->setText("Jazz");
-        title->setCursorPosition(2);
-        QGuiApplication::clipboard()->setText(pasted);
-        QTest::keyClick(title, Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(title->text(), kept) << pasted;
-    }
+    Module1::Playlists().Add(3, longUrl, longTitle, -32768, longUrl);
+    parts.lst_Import.AddItem(longTitle);
+    openEdit(parts.lst_Import.ListCount() - 1);
+    test::expectNoModal();
+    QTest::mouseClick(control("btn_OK"), Qt::LeftButton);
+    QCoreApplication::processEvents(); // the check for a message box, so that it checks no later dialog
+    ASSERT_FALSE(dialog->isVisible());
+    const PlaylistEntry entry = Module1::Playlists().findPlaylist(longTitle);
+    ASSERT_TRUE(entry && entry->File() == longUrl && entry->Length() == -32768 && entry->NumEntries() == 1);
+    EXPECT_EQ(parts.lst_Import.List(parts.lst_Import.ListCount() - 1), longTitle);
 }
 
 } // namespace
