@@ -6,8 +6,10 @@ namespace orvanta {
 
 // The click handlers of the five buttons between the two lists. Moving carries the title
 // alone, so the station's entry stays in Playlists; only delete touches Playlists.
-// None of them shows a message or changes ListFocus, and each one whose condition does
-// not hold changes and repaints nothing.
+// None of them changes ListFocus, and each one whose condition does not hold changes and
+// repaints nothing. A move that finds no room in the list it fills for every title it
+// would move says so once: "The output list is full: it holds 32,767 stations." (or the
+// import list); what moved stays moved.
 
 // ">": moves the selected title of lst_Import to the end of lst_Output,
 // unless lst_Output is full.

@@ -2,6 +2,7 @@
 
 #include "formats/PlaylistReader.h"
 #include "ui/EditDialog.h"
+#include "ui/qt/SingleLineValidator.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -9,9 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
-#include <QValidator>
 
-#include <algorithm>
 #include <utility>
 
 namespace orvanta {
@@ -53,50 +52,7 @@ bool isEnterKey(int key)
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
-bool isLineBreak(QChar c)
-{
-    return c == u'\r' || c == u'\n';
-}
-
 } // namespace
-
-// Keeps what the user puts into the title on one line: of text that comes in at once, a
-// paste or a drop, only what stands before its first line break is kept, as a classic
-// single-line text box does; a line break would split the station's title line in the
-// playlist file. What came in ends at the cursor and starts after what the new text shares
-// with the text before. The text the dialog is filled with is taken whole (a station read
-// from a file may hold an LF), so the fill sets it as the text before.
-class SingleLineValidator final : public QValidator {
-public:
-    using QValidator::QValidator;
-
-    void setTextBefore(const QString& text) { m_before = text; }
-
-    State validate(QString& input, int& position) const override
-    {
-        if (std::any_of(input.cbegin(), input.cend(), isLineBreak)) {
-            // The text after the cursor is what stood after the change before it.
-            qsizetype tail = input.size() - position;
-            if (tail > m_before.size() || QStringView(input).last(tail) != QStringView(m_before).last(tail))
-                tail = 0;
-            qsizetype head = 0;
-            while (head < position && head < m_before.size() - tail && input[head] == m_before[head])
-                ++head;
-            const QStringView added = QStringView(input).sliced(head, position - head);
-            const auto lineBreak = std::find_if(added.begin(), added.end(), isLineBreak);
-            if (lineBreak != added.end()) {
-                const qsizetype kept = head + (lineBreak - added.begin());
-                input = input.first(kept) + input.last(tail);
-                position = static_cast<int>(kept);
-            }
-        }
-        m_before = input;
-        return Acceptable;
-    }
-
-private:
-    mutable QString m_before;
-};
 
 EditDialogWindow::EditDialogWindow(MainWindowParts& mainParts, QWidget& mainWindow)
     : QDialog(&mainWindow, dialogFlags), m_messageBox(*this), m_parts{mainParts.lst_Import,  mainParts.lst_Output,
@@ -112,8 +68,7 @@ EditDialogWindow::EditDialogWindow(MainWindowParts& mainParts, QWidget& mainWind
     place(new QLabel(QStringLiteral("Title"), frame), "Label1", QRect(8, 16, 73, 17));
     m_txtTitle =
         field(frame, "txt_Title", QRect(88, 16, 217, 19), QStringLiteral("The name of the audio stream."), true);
-    m_titleValidator = new SingleLineValidator(m_txtTitle);
-    m_txtTitle->setValidator(m_titleValidator);
+    m_txtTitle->setValidator(new SingleLineValidator(m_txtTitle));
     place(new QLabel(QStringLiteral("URL"), frame), "Label2", QRect(8, 48, 73, 17));
     m_txtUrl = field(frame, "txt_URL", QRect(88, 48, 217, 19),
                      QStringLiteral("The location and port of the audio stream."), false);
@@ -151,7 +106,6 @@ void EditDialogWindow::setTitleText(const QString& text)
 
 void EditDialogWindow::fillTitle()
 {
-    m_titleValidator->setTextBefore(m_titleToShow);
     // setText, unlike insert, also forgets the undo history, and leaves the cursor at the
     // end with nothing selected: a title is mostly corrected, not retyped.
     m_txtTitle->setText(m_titleToShow);

@@ -11,8 +11,6 @@ class QPushButton;
 
 namespace orvanta {
 
-class SingleLineValidator;
-
 // frm_Edit: the non-modal dialog that corrects a station's title. Only the title field
 // takes input, one line of it; address and length are shown greyed out. OK, or Enter released in the
 // title field, applies; Cancel, Esc and the close box cancel. No button is the default,
@@ -46,7 +44,6 @@ private:
     QtMessageBox m_messageBox;
     MainWindowParts m_parts;
     QLineEdit* m_txtTitle;
-    SingleLineValidator* m_titleValidator;
     // The title the dialog shows in its field once it is shown.
     QString m_titleToShow;
     QLineEdit* m_txtUrl;

@@ -2,7 +2,9 @@
 
 #include <QItemSelectionModel>
 #include <QListView>
+#include <QStyledItemDelegate>
 
+#include <algorithm>
 #include <string>
 
 namespace orvanta {
@@ -12,6 +14,51 @@ namespace {
 // A list shows one line of a title, a few hundred characters at most; laying out the
 // whole of a title tens of thousands of characters long on every repaint froze the window.
 constexpr qsizetype ShownCharacters = 1000;
+
+// Characters that change how a title looks without showing themselves: the C0 and C1
+// controls, DEL, and the bidirectional controls, which can make "abc<U+202E>gpj.exe" read
+// as "abcexe.jpg".
+bool isHiddenControl(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u < 0x20 || (u >= 0x7f && u <= 0x9f) || u == 0x061c || u == 0x200e || u == 0x200f
+           || (u >= 0x202a && u <= 0x202e) || (u >= 0x2066 && u <= 0x2069);
+}
+
+// What a list shows for a title: its first ShownCharacters characters, each hidden control
+// among them as its code point ("<U+202E>"), so that two different titles never look the
+// same because of them. A code rather than a control picture ("␉"): DejaVu Sans, Debian's
+// default font, has no control pictures, and without a font that has them each one showed
+// as the same empty box.
+QString shownTitle(const QString& title)
+{
+    const QStringView kept = QStringView(title).first(std::min(title.size(), ShownCharacters));
+    if (kept.size() == title.size() && std::none_of(kept.begin(), kept.end(), isHiddenControl))
+        return title;
+    QString shown;
+    shown.reserve(kept.size() + 1);
+    for (const QChar c : kept) {
+        if (isHiddenControl(c))
+            shown += QStringLiteral("<U+%1>").arg(QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0'));
+        else
+            shown += c;
+    }
+    if (kept.size() < title.size())
+        shown += u'\u2026';
+    return shown;
+}
+
+// A row is as wide as its list, never wider, so a long title always ends in "…". The view
+// measures one row for all (uniform item sizes): measured by its text, a long title made
+// every row wider than the list, and gave the list a horizontal scroll bar.
+class ListWideRows final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return {0, QStyledItemDelegate::sizeHint(option, index).height()};
+    }
+};
 
 } // namespace
 
@@ -24,10 +71,7 @@ QVariant TitleListModel::data(const QModelIndex& index, int role) const
 {
     if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
-    const QString& title = m_titles.at(index.row());
-    if (title.size() > ShownCharacters)
-        return QString(title.first(ShownCharacters) + u'\u2026');
-    return title;
+    return shownTitle(m_titles.at(index.row()));
 }
 
 void TitleListModel::append(QStringList titles)
@@ -57,6 +101,7 @@ QtListBox::QtListBox(QListView& view) : m_view(view), m_model(new TitleListModel
     // Every item is one line of text; without this each event-loop turn after a row
     // change measures all rows again, which makes long lists crawl.
     m_view.setUniformItemSizes(true);
+    m_view.setItemDelegate(new ListWideRows(&m_view));
 }
 
 qint16 QtListBox::ListCount() const
