@@ -14,6 +14,11 @@ namespace orvanta {
 // `hashOf`. It owns nothing and compares nothing itself: a search takes a predicate that
 // says whether a node is the one wanted.
 //
+// Kept because QHash costs more here: it reaches a node through its span's offset table
+// and entry array, a cache miss or two more per lookup than this one array, and with
+// QHash for both of colPlaylist's indexes BM_WindowRoad took 20 to 27 % longer at 32,767
+// stations.
+//
 // Open addressing with linear probing: one pointer per slot and no allocation per node.
 // At most half the slots are in use, so a search meets an empty slot within a step or
 // two. Erasing shifts the nodes that follow back into the gap, so there are no deletion

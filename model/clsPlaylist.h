@@ -26,7 +26,7 @@ public:
 
 private:
     // The two 16-bit values side by side: one word less per station than in the
-    // order of the interface, and room after them for the collection's own data.
+    // order of the interface.
     QString m_File;
     QString m_Title;
     qint16 m_NumEntries = 0;
