@@ -2,11 +2,11 @@
 
 #include "ui/MessageBox.h"
 #include "ui/qt/QtMessageBox.h"
+#include "ui/qt/UnsavedDialogSettings.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QSettings>
 #include <QStringList>
 
 namespace orvanta {
@@ -34,31 +34,6 @@ QString withDefaultSuffix(const QString& path, const QString& defaultExtension)
         return path;
     return path + QLatin1Char('.') + suffix;
 }
-
-// QFileDialog reads the user's QtProject.conf when it is made (last folder, folders visited,
-// view) and writes it back when it goes, whichever dialog it shows. The program keeps
-// nothing between runs, so while a dialog lives the user's Qt settings are looked for
-// below a device file, where no folder can be made, not even by root.
-class UnsavedDialogSettings {
-public:
-    UnsavedDialogSettings() : m_userFolder(userFolder())
-    {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null/unsaved"));
-    }
-    ~UnsavedDialogSettings() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_userFolder); }
-    UnsavedDialogSettings(const UnsavedDialogSettings&) = delete;
-    UnsavedDialogSettings& operator=(const UnsavedDialogSettings&) = delete;
-
-private:
-    // Qt names the folder it keeps user settings in only through a settings file's name.
-    static QString userFolder()
-    {
-        const QSettings probe(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("QtProject"));
-        return QFileInfo(probe.fileName()).absolutePath();
-    }
-
-    const QString m_userFolder;
-};
 
 } // namespace
 
