@@ -9,6 +9,8 @@
 #include <QMessageBox>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace orvanta {
 
 namespace {
@@ -35,15 +37,15 @@ QString withDefaultSuffix(const QString& path, const QString& defaultExtension)
     return path + QLatin1Char('.') + suffix;
 }
 
-} // namespace
-
+// Gives a file dialog everything one request asks for, but a save dialog's default suffix,
+// which the chooser adds itself.
 void configureFileDialog(QFileDialog& dialog, const FileDialogRequest& request, FileDialogKind kind)
 {
     // The desktop's own dialog where the platform theme offers one; Qt falls back to its own.
     dialog.setWindowModality(Qt::WindowModal);
     if (kind == FileDialogKind::Open) {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setFileMode(request.multipleFiles ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
         // Qt adds it to a name chosen without a dot, then looks for that file.
         dialog.setDefaultSuffix(request.defaultExtension);
     } else {
@@ -64,17 +66,16 @@ void configureFileDialog(QFileDialog& dialog, const FileDialogRequest& request, 
     dialog.selectFile(request.fileName);
 }
 
-std::optional<QString> QtFileChooser::choose(const FileDialogRequest& request, FileDialogKind kind)
+} // namespace
+
+QStringList QtFileChooser::choose(const FileDialogRequest& request, FileDialogKind kind)
 {
     const UnsavedDialogSettings unsaved;
     QFileDialog dialog(&m_window);
     configureFileDialog(dialog, request, kind);
     if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    const QStringList chosen = dialog.selectedFiles();
-    if (chosen.isEmpty())
-        return std::nullopt;
-    return chosen.first();
+        return {};
+    return dialog.selectedFiles();
 }
 
 bool QtFileChooser::confirmReplacing(const QString& path)
@@ -95,18 +96,20 @@ void QtFileChooser::reportNotFound(const QString& path)
     box.exec();
 }
 
-std::optional<QString> QtFileChooser::chooseFileToOpen(const FileDialogRequest& request)
+QStringList QtFileChooser::chooseFilesToOpen(const FileDialogRequest& request)
 {
     FileDialogRequest asked = request;
     for (;;) {
-        const std::optional<QString> chosen = choose(asked, FileDialogKind::Open);
-        if (!chosen || QFileInfo::exists(*chosen))
+        const QStringList chosen = choose(asked, FileDialogKind::Open);
+        const auto missing = std::find_if_not(chosen.cbegin(), chosen.cend(),
+                                              [](const QString& path) { return QFileInfo::exists(path); });
+        if (missing == chosen.cend())
             return chosen;
         // A desktop's dialog may take a typed name that names no file (GTK's does), and Qt
         // adds the default suffix after it: say so and offer the dialog again on that name,
         // as Qt's own dialog does before it closes.
-        reportNotFound(*chosen);
-        asked.fileName = *chosen;
+        reportNotFound(*missing);
+        asked.fileName = *missing;
     }
 }
 
@@ -114,13 +117,13 @@ std::optional<QString> QtFileChooser::chooseFileToSave(const FileDialogRequest& 
 {
     FileDialogRequest asked = request;
     for (;;) {
-        const std::optional<QString> chosen = choose(asked, FileDialogKind::Save);
-        if (!chosen)
+        const QString chosen = choose(asked, FileDialogKind::Save).value(0);
+        if (chosen.isEmpty())
             return std::nullopt;
         // The dialog has asked about the name as chosen; one the suffix completes is asked
         // about here. Declining offers the dialog again on that name, as the dialog does.
-        const QString path = withDefaultSuffix(*chosen, request.defaultExtension);
-        if (path == *chosen || !QFileInfo::exists(path) || confirmReplacing(path))
+        const QString path = withDefaultSuffix(chosen, request.defaultExtension);
+        if (path == chosen || !QFileInfo::exists(path) || confirmReplacing(path))
             return path;
         asked.fileName = path;
     }

@@ -12,18 +12,22 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace orvanta {
 namespace {
 
-const FileDialogRequest ImportRequest{QStringLiteral("Select a Shoutcast Playlist"),
-                                      CommonDialog::parseFilter("(Shoutcast Playlist) *.pls|*.pls"),
-                                      ".pls",
-                                      {}};
+const FileDialogRequest ImportRequest{
+    QStringLiteral("Select a Shoutcast Playlist"),
+    CommonDialog::parseFilter("(Shoutcast Playlist) *.pls|*.pls|(All Playlists) *.pls *.m3u|*.pls;*.m3u"),
+    ".pls",
+    {},
+    true};
 
 // Points Qt's user settings at a scratch folder for one test, and back after it.
 class ScratchUserSettings {
@@ -46,18 +50,27 @@ void typeName(QFileDialog& dialog, const QString& name)
     dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(name);
 }
 
-TEST(QtDialogs, OpenWantsAnExistingFileShowingTheFilterDescriptionOnly)
+// Several files in one choice, in the order chosen, the Shoutcast playlists shown first.
+TEST(QtDialogs, OpenTakesSeveralFilesInTheirOrderUnderTheShoutcastFilter)
 {
-    // Made here rather than by the chooser, the dialog keeps its settings; not in the user's.
-    const ScratchUserSettings settings;
-    QFileDialog open;
-    configureFileDialog(open, ImportRequest, FileDialogKind::Open);
-    EXPECT_EQ(open.acceptMode(), QFileDialog::AcceptOpen);
-    EXPECT_EQ(open.fileMode(), QFileDialog::ExistingFile);
-    EXPECT_EQ(open.defaultSuffix(), "pls") << "a typed name is looked for with the suffix";
-    const auto* types = open.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
-    ASSERT_TRUE(types && types->count() == 1);
-    EXPECT_EQ(types->itemText(0), "(Shoutcast Playlist) *.pls");
+    QTemporaryDir folder;
+    for (const char* name : {"a.pls", "b.pls"})
+        QFile(folder.filePath(name)).open(QIODevice::WriteOnly);
+    QWidget window;
+    QString filter;
+    test::answerNextModal<QFileDialog>([&](QFileDialog& dialog) {
+        filter = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))->currentText();
+        dialog.setDirectory(folder.path());
+        auto* files = dialog.findChild<QListView*>(QStringLiteral("listView"));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return files->model()->rowCount(files->rootIndex()) == 2; }));
+        QTest::keyClick(files, Qt::Key_A, Qt::ControlModifier);
+        static_cast<QDialog&>(dialog).accept();
+        if (dialog.isVisible()) // nothing was chosen
+            dialog.reject();
+    });
+    EXPECT_EQ(QtFileChooser(window).chooseFilesToOpen(ImportRequest),
+              QStringList({folder.filePath("a.pls"), folder.filePath("b.pls")}));
+    EXPECT_EQ(filter, "(Shoutcast Playlist) *.pls");
 }
 
 TEST(QtDialogs, SavingAddsTheSuffixAndAsksBeforeReplacingTheFileItNames)
@@ -118,7 +131,7 @@ TEST(QtDialogs, OpeningAMissingFileSaysSoAndOffersTheDialogAgain)
         typeName(dialog, folder.filePath("missing"));
         static_cast<QDialog&>(dialog).done(QDialog::Accepted);
     });
-    EXPECT_EQ(QtFileChooser(window).chooseFileToOpen(ImportRequest), std::nullopt);
+    EXPECT_EQ(QtFileChooser(window).chooseFilesToOpen(ImportRequest), QStringList());
     EXPECT_EQ(told, "Orvanta Playlist Builder|missing.pls\nFile not found.\nPlease check the file name.");
 }
 
@@ -141,7 +154,7 @@ TEST(QtDialogs, TheChooserNeitherReadsNorWritesQtsDialogSettings)
         history = dialog.history();
         dialog.reject();
     });
-    QtFileChooser(window).chooseFileToOpen(ImportRequest);
+    QtFileChooser(window).chooseFilesToOpen(ImportRequest);
     EXPECT_FALSE(history.contains(visited.path())) << "a folder visited in an earlier run";
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), before);
@@ -151,7 +164,7 @@ TEST(QtDialogs, CancellingTheChooserReturnsNothing)
 {
     QWidget window;
     test::answerNextModal<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
-    EXPECT_EQ(QtFileChooser(window).chooseFileToOpen({}), std::nullopt);
+    EXPECT_TRUE(QtFileChooser(window).chooseFilesToOpen({}).isEmpty());
 }
 
 } // namespace
