@@ -49,11 +49,12 @@ void configureFileDialog(QFileDialog& dialog, const FileDialogRequest& request, 
         // Qt adds it to a name chosen without a dot, then looks for that file.
         dialog.setDefaultSuffix(request.defaultExtension);
     } else {
-        // Asks before replacing the name as chosen. The default suffix is left to the
-        // chooser: a desktop's dialog would ask about the name without it, and Qt would add
-        // it afterwards, replacing "name.pls" unasked.
+        // The default suffix and the question before replacing are left to the chooser: a
+        // dialog would ask about the name as typed, and Qt would add the suffix afterwards,
+        // so the question named one file and the export wrote another.
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
     }
     // An empty title leaves Qt's "Open" or "Save As", as the system dialog would.
     if (!request.title.isEmpty())
@@ -120,10 +121,10 @@ std::optional<QString> QtFileChooser::chooseFileToSave(const FileDialogRequest& 
         const QString chosen = choose(asked, FileDialogKind::Save).value(0);
         if (chosen.isEmpty())
             return std::nullopt;
-        // The dialog has asked about the name as chosen; one the suffix completes is asked
-        // about here. Declining offers the dialog again on that name, as the dialog does.
+        // Asked about the file that will be written. Declining offers the dialog again on
+        // that name, as the dialog's own question does.
         const QString path = withDefaultSuffix(chosen, request.defaultExtension);
-        if (path == chosen || !QFileInfo::exists(path) || confirmReplacing(path))
+        if (!QFileInfo::exists(path) || confirmReplacing(path))
             return path;
         asked.fileName = path;
     }

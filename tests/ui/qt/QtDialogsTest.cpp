@@ -73,47 +73,65 @@ TEST(QtDialogs, OpenTakesSeveralFilesInTheirOrderUnderTheShoutcastFilter)
     EXPECT_EQ(filter, "(Shoutcast Playlist) *.pls");
 }
 
-TEST(QtDialogs, SavingAddsTheSuffixAndAsksBeforeReplacingTheFileItNames)
+// What the user types in the save dialog, how they answer the question before replacing
+// (none where no question may come) and the path the chooser gives.
+struct SaveCase {
+    const char *name, *typed;
+    std::optional<QMessageBox::StandardButton> answer;
+    const char* saved;
+};
+
+class QtSaveDialog : public ::testing::TestWithParam<SaveCase> {};
+
+// The one question before replacing is the program's, about the file it will write.
+TEST_P(QtSaveDialog, AddsTheSuffixAndAsksBeforeReplacingTheFileItWillWrite)
 {
-    struct Row {
-        const char *what, *typed;
-        std::optional<QMessageBox::StandardButton> answer;
-        const char* saved;
-    };
-    for (const Row& row : {Row{"a new name gets the suffix unasked", "new", {}, "new.pls"},
-                           Row{"a name with a dot stays as typed", "new.m3u", {}, "new.m3u"},
-                           Row{"yes replaces the file the suffix completes", "old", QMessageBox::Yes, "old.pls"},
-                           Row{"no offers the dialog again, where cancel cancels", "old", QMessageBox::No, {}}}) {
-        SCOPED_TRACE(row.what);
-        QTemporaryDir folder;
-        QFile(folder.filePath("old.pls")).open(QIODevice::WriteOnly);
-        QWidget window;
-        QString asked;
-        QString offeredAgain;
-        test::answerNextModal<QFileDialog>([&](QFileDialog& dialog) {
-            if (row.answer) {
-                test::answerNextModal<QMessageBox>([&](QMessageBox& box) {
-                    asked = box.windowTitle() + '|' + box.text() + '|' + QString::number(box.icon());
-                    if (*row.answer == QMessageBox::No)
-                        test::answerNextModal<QFileDialog>([&](QFileDialog& again) {
-                            offeredAgain = again.selectedFiles().value(0);
-                            again.reject();
-                        });
-                    box.button(*row.answer)->click();
-                });
-            }
-            typeName(dialog, folder.filePath(row.typed));
-            static_cast<QDialog&>(dialog).accept();
-        });
-        const std::optional<QString> saved = QtFileChooser(window).chooseFileToSave(
-            {QStringLiteral("Please save your Playlist"), {}, ".pls", QStringLiteral("MyPlaylist.pls")});
-        EXPECT_EQ(saved, row.saved ? std::optional(folder.filePath(row.saved)) : std::nullopt);
-        EXPECT_EQ(asked,
-                  row.answer ? "Orvanta Playlist Builder|old.pls already exists.\nDo you want to replace it?|0" : "")
-            << "caption, text and no icon";
-        EXPECT_EQ(offeredAgain, row.answer == QMessageBox::No ? folder.filePath("old.pls") : "");
-    }
+    const SaveCase& row = GetParam();
+    QTemporaryDir folder;
+    for (const char* name : {"old.pls", "only"})
+        QFile(folder.filePath(name)).open(QIODevice::WriteOnly);
+    QWidget window;
+    QString asked;
+    QString offeredAgain;
+    test::answerNextModal<QFileDialog>([&](QFileDialog& dialog) {
+        if (row.answer) {
+            test::answerNextModal<QMessageBox>([&](QMessageBox& box) {
+                asked = box.windowTitle() + '|' + box.text() + '|' + QString::number(box.icon());
+                if (*row.answer == QMessageBox::No)
+                    test::answerNextModal<QFileDialog>([&](QFileDialog& again) {
+                        offeredAgain = again.selectedFiles().value(0);
+                        again.reject();
+                    });
+                else
+                    test::expectNoModal(); // a second question
+                box.button(*row.answer)->click();
+            });
+        } else {
+            test::expectNoModal();
+        }
+        typeName(dialog, folder.filePath(row.typed));
+        static_cast<QDialog&>(dialog).accept();
+        if (dialog.isVisible()) // kept open by a question of its own
+            dialog.reject();
+    });
+    const std::optional<QString> saved = QtFileChooser(window).chooseFileToSave(
+        {QStringLiteral("Please save your Playlist"), {}, ".pls", QStringLiteral("MyPlaylist.pls")});
+    QCoreApplication::processEvents(); // the check for a question that did not come
+    EXPECT_EQ(saved, row.saved ? std::optional(folder.filePath(row.saved)) : std::nullopt);
+    EXPECT_EQ(asked, row.answer ? "Orvanta Playlist Builder|old.pls already exists.\nDo you want to replace it?|0" : "")
+        << "caption, text and no icon";
+    EXPECT_EQ(offeredAgain, row.answer == QMessageBox::No ? folder.filePath("old.pls") : "");
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, QtSaveDialog,
+    ::testing::Values(SaveCase{"ANewNameGetsTheSuffixUnasked", "new", {}, "new.pls"},
+                      SaveCase{"ANameWithADotStaysAsTyped", "new.m3u", {}, "new.m3u"},
+                      SaveCase{"TheFileTheSuffixCompletesIsAskedAbout", "old", QMessageBox::Yes, "old.pls"},
+                      SaveCase{"AFileNamedWholeIsAskedAboutOnce", "old.pls", QMessageBox::Yes, "old.pls"},
+                      SaveCase{"ATypedNameThatExistsIsNotAskedAboutWhenTheSuffixMakesItNew", "only", {}, "only.pls"},
+                      SaveCase{"NoOffersTheDialogAgainWhereCancelCancels", "old", QMessageBox::No, {}}),
+    [](const ::testing::TestParamInfo<SaveCase>& info) { return std::string(info.param.name); });
 
 // GTK's dialog closes on a typed name that names no file; Qt's own would refuse it in
 // accept(), so the dialog here is closed past that check, as GTK's closes.
