@@ -12,6 +12,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyle>
 
 namespace orvanta {
@@ -53,8 +54,17 @@ PlayListMainWindow::PlayListMainWindow(FileChooser* fileChooser, QWidget* parent
 
     // One edit dialog for the whole run; it empties its fields whenever it closes.
     auto* frmEdit = new EditDialogWindow(m_parts, *this);
-    connect(m_controls.lst_Import, &QListView::doubleClicked, frmEdit,
-            [this, frmEdit] { lst_Import_DblClick(m_parts, *frmEdit); });
+    const auto edit = [this, frmEdit] { lst_Import_DblClick(m_parts, *frmEdit); };
+    connect(m_controls.lst_Import, &QListView::doubleClicked, frmEdit, edit);
+
+    // Keys for what otherwise takes the mouse. A list's keys act only while it has the
+    // focus, which makes it ListFocus, the list "x" acts on.
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_F2})
+        new QShortcut(key, m_controls.lst_Import, frmEdit, edit, Qt::WidgetShortcut);
+    for (QListView* list : {m_controls.lst_Import, m_controls.lst_Output})
+        new QShortcut(QKeySequence::Delete, list, m_controls.btn_DelI, &QPushButton::click, Qt::WidgetShortcut);
+    new QShortcut(QKeySequence::Open, this, m_controls.btn_Import, &QPushButton::click);
+    new QShortcut(QKeySequence::Save, this, m_controls.btn_Export, &QPushButton::click);
 
     m_controls.btn_Export->setFocus();
 }

@@ -15,7 +15,9 @@ namespace orvanta {
 
 // PlayList_Main, the program's one main window: the two lists, the buttons between and
 // above them, and the parts its commands reach (the lists, CommDL, the message box and
-// the window's enabled state). Its layout is fixed; closing it ends the program.
+// the window's enabled state). Its layout is fixed; closing it ends the program. Keys
+// stand in for the mouse: Delete in a list for "x", Enter and F2 in lst_Import for its
+// double-click, Ctrl+O and Ctrl+S for the two buttons.
 class PlayListMainWindow final : public QWidget {
     Q_OBJECT
 

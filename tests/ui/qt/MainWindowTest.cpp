@@ -361,5 +361,55 @@ TEST_F(MainWindow, OkKeepsEveryValueWholeAndAPasteStaysOnOneLine)
     }
 }
 
+// Delete in a list does what "x" does for that list; with nothing selected, nothing.
+TEST_F(MainWindow, DeleteInEitherListDeletesItsSelectedStation)
+{
+    for (QListView* list : {controls.lst_Output, controls.lst_Import}) {
+        click(list, 1);
+        QTest::keyClick(list, Qt::Key_Delete);
+        QTest::keyClick(list, Qt::Key_Delete);
+    }
+    EXPECT_EQ(shown(), "AC|X|");
+    EXPECT_EQ(Module1::Playlists().Count(), 3);
+}
+
+// Ctrl+O and Ctrl+S press Import and Export; Enter and F2 in the import list open the edit
+// dialog, and whichever way it closes, the keyboard is back in that list, not on an option
+// that Space would switch.
+TEST_F(MainWindow, KeysOpenTheDialogsAndTheFocusReturnsAfterEditing)
+{
+    QStringList dialogs;
+    for (const Qt::Key key : {Qt::Key_O, Qt::Key_S}) {
+        test::answerNextModal<QFileDialog>([&](QFileDialog& chooser) {
+            dialogs << chooser.windowTitle();
+            chooser.reject();
+        });
+        QTest::keyClick(&window, key, Qt::ControlModifier);
+        QCoreApplication::processEvents();
+        window.activateWindow(); // offscreen, no window is active once the dialog has gone
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+    EXPECT_EQ(dialogs, QStringList({"Select a Shoutcast Playlist", "Please save your Playlist"}));
+    const std::pair<Qt::Key, std::function<void()>> opensAndCloses[] = {
+        {Qt::Key_Return, [&] { QTest::mouseClick(control("btn_OK"), Qt::LeftButton); }},
+        {Qt::Key_Enter, [&] { QTest::keyClick(title, Qt::Key_Escape); }}, // as Cancel does
+        {Qt::Key_F2, [&] { dialog->close(); }},
+    };
+    for (const auto& [key, close] : opensAndCloses) {
+        click(controls.lst_Import, 0);
+        QTest::keyClick(controls.lst_Import, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == dialog; })) << key;
+        close();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &window; }));
+        EXPECT_EQ(focusName(), "lst_Import");
+    }
+    click(controls.lst_Import, 0);
+    QTest::keyPress(controls.lst_Import, Qt::Key_Return); // held: its repeats reach the dialog
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+    QCoreApplication::sendEvent(title, &repeat);
+    QTest::keyRelease(title, Qt::Key_Return);
+    EXPECT_TRUE(dialog->isVisible()) << "a held Enter opens the dialog and no more";
+}
+
 } // namespace
 } // namespace orvanta
