@@ -10,12 +10,36 @@
 
 #include <QCloseEvent>
 #include <QListView>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QStyle>
 
 namespace orvanta {
+
+namespace {
+
+// The local files a drag carries, the drag then accepted as a copy: they are only read,
+// and a move would let the source delete them. A drag that carries anything else (text,
+// addresses, other data) is refused, and the cursor says so.
+QStringList acceptFiles(QDropEvent& event)
+{
+    const QMimeData* data = event.mimeData();
+    if (!data || !data->hasUrls() || !(event.possibleActions() & Qt::CopyAction))
+        return {};
+    QStringList paths;
+    for (const QUrl& url : data->urls()) {
+        if (!url.isLocalFile())
+            return {};
+        paths.append(url.toLocalFile());
+    }
+    event.setDropAction(Qt::CopyAction);
+    event.accept();
+    return paths;
+}
+
+} // namespace
 
 PlayListMainWindow::PlayListMainWindow(QWidget* parent) : PlayListMainWindow(nullptr, parent) {}
 
@@ -39,6 +63,8 @@ PlayListMainWindow::PlayListMainWindow(FileChooser* fileChooser, QWidget* parent
     setWindowTitle(AppTitle);
     setFixedSize(505, 259);
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
+    // A disabled window takes no drop: none while the edit dialog is open.
+    setAcceptDrops(true);
 
     // Focus reaches a list by mouse and by keyboard alike; both count.
     m_controls.lst_Import->installEventFilter(this);
@@ -69,6 +95,11 @@ PlayListMainWindow::PlayListMainWindow(FileChooser* fileChooser, QWidget* parent
     m_controls.btn_Export->setFocus();
 }
 
+void PlayListMainWindow::importFiles(const QStringList& paths)
+{
+    importPlaylistFiles(m_parts, paths);
+}
+
 bool PlayListMainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusIn) {
@@ -88,6 +119,20 @@ void PlayListMainWindow::closeEvent(QCloseEvent* event)
         event->accept();
     else
         event->ignore();
+}
+
+void PlayListMainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    acceptFiles(*event);
+}
+
+void PlayListMainWindow::dropEvent(QDropEvent* event)
+{
+    const QStringList paths = acceptFiles(*event);
+    // Once the drop has ended: the desktop's drag would wait for the import's messages.
+    if (!paths.isEmpty())
+        QMetaObject::invokeMethod(
+            this, [this, paths] { importFiles(paths); }, Qt::QueuedConnection);
 }
 
 } // namespace orvanta

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -409,6 +410,35 @@ TEST_F(MainWindow, KeysOpenTheDialogsAndTheFocusReturnsAfterEditing)
     QCoreApplication::sendEvent(title, &repeat);
     QTest::keyRelease(title, Qt::Key_Return);
     EXPECT_TRUE(dialog->isVisible()) << "a held Enter opens the dialog and no more";
+}
+
+// Local files dropped anywhere on the window are imported one after another, after the
+// drop; text is refused, and so is everything while the edit dialog is open.
+TEST_F(MainWindow, DroppedFilesAreImportedAndOtherDataRefused)
+{
+    QTemporaryDir folder;
+    QMimeData files, text;
+    files.setUrls({QUrl::fromLocalFile(testing::writeFile(folder.filePath("1.pls"), testing::playlistOf({"D"}))),
+                   QUrl::fromLocalFile(testing::writeFile(folder.filePath("2.pls"), testing::playlistOf({"E", "F"})))});
+    text.setText(files.urls().at(0).toLocalFile());
+    // Shift asks for a move, which would let the source delete the files.
+    const auto drop = [this](const QMimeData& data) {
+        const QPoint overList = controls.lst_Import->mapTo(&window, controls.lst_Import->rect().center());
+        QDragEnterEvent enter(overList, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::ShiftModifier);
+        QCoreApplication::sendEvent(window.windowHandle(), &enter);
+        QDropEvent drop(overList, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::ShiftModifier);
+        QDragLeaveEvent leave;
+        QCoreApplication::sendEvent(window.windowHandle(), enter.isAccepted() ? static_cast<QEvent*>(&drop) : &leave);
+        return enter.isAccepted() && drop.dropAction() == Qt::CopyAction;
+    };
+    EXPECT_FALSE(drop(text));
+    openEdit();
+    EXPECT_FALSE(drop(files));
+    QTest::mouseClick(control("btn_Cancel"), Qt::LeftButton);
+    EXPECT_TRUE(drop(files));
+    EXPECT_EQ(parts.lst_Import.ListCount(), 3) << "imported once the drop has ended";
+    EXPECT_TRUE(QTest::qWaitFor([this] { return parts.lst_Import.ListCount() == 6; }));
+    EXPECT_EQ(shown(), "[A]BCDEF|XY|");
 }
 
 } // namespace
