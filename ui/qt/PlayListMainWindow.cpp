@@ -16,9 +16,20 @@
 #include <QShortcut>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace orvanta {
 
 namespace {
+
+// Centred on the screen, but with the top-left corner, and so the title bar's buttons, on
+// it where the screen is smaller than the window (800x600 at a scale factor of 2).
+QRect placeOnScreen(const QSize& size, const QRect& screen)
+{
+    QRect placed = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, screen);
+    placed.moveTopLeft(QPoint(std::max(placed.left(), screen.left()), std::max(placed.top(), screen.top())));
+    return placed;
+}
 
 // The local files a drag carries, the drag then accepted as a copy: they are only read,
 // and a move would let the source delete them. A drag that carries anything else (text,
@@ -62,7 +73,7 @@ PlayListMainWindow::PlayListMainWindow(FileChooser* fileChooser, QWidget* parent
     setObjectName(QStringLiteral("PlayList_Main"));
     setWindowTitle(AppTitle);
     setFixedSize(505, 259);
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
+    setGeometry(placeOnScreen(size(), screen()->availableGeometry()));
     // A disabled window takes no drop: none while the edit dialog is open.
     setAcceptDrops(true);
 

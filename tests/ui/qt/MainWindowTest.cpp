@@ -17,6 +17,7 @@
 #include <QListView>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -439,6 +440,24 @@ TEST_F(MainWindow, DroppedFilesAreImportedAndOtherDataRefused)
     EXPECT_EQ(parts.lst_Import.ListCount(), 3) << "imported once the drop has ended";
     EXPECT_TRUE(QTest::qWaitFor([this] { return parts.lst_Import.ListCount() == 6; }));
     EXPECT_EQ(shown(), "[A]BCDEF|XY|");
+}
+
+// Where the screen is smaller than the window (Qt's offscreen 800x600 at a scale factor of
+// 2), the window's top-left corner stays on the screen.
+TEST_F(MainWindow, OpensWithItsTopLeftOnAScreenSmallerThanItself)
+{
+    if (qEnvironmentVariable("QT_SCALE_FACTOR") != "2") {
+        QProcess scaled;
+        scaled.setEnvironment(QProcess::systemEnvironment() << "QT_SCALE_FACTOR=2");
+        scaled.setProcessChannelMode(QProcess::MergedChannels);
+        scaled.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=MainWindow.OpensWithItsTopLeft*"});
+        ASSERT_TRUE(scaled.waitForFinished(60000));
+        EXPECT_EQ(scaled.exitCode(), 0) << scaled.readAll().toStdString();
+        return;
+    }
+    const QRect screen = window.screen()->availableGeometry();
+    ASSERT_LT(screen.width(), window.width());
+    EXPECT_TRUE(screen.contains(window.geometry().topLeft())) << window.geometry().x() << ", " << window.geometry().y();
 }
 
 } // namespace
