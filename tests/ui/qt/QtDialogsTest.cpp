@@ -82,6 +82,11 @@ struct SaveCase {
     const char* saved;
 };
 
+void PrintTo(const SaveCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
 class QtSaveDialog : public ::testing::TestWithParam<SaveCase> {};
 
 // The one question before replacing is the program's, about the file it will write.
