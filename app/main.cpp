@@ -52,8 +52,7 @@ int main(int argc, char** argv)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("files"),
-                                 QStringLiteral("Playlist files to import, as paths or "
-                                                "file: URLs."),
+                                 QStringLiteral("Playlist files to import, as paths or file: URLs."),
                                  QStringLiteral("[files...]"));
     // A wrong option is a usage error, exit status 2; Qt's own handling would give 1.
     if (!parser.parse(QApplication::arguments())) {
