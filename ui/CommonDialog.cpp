@@ -18,13 +18,14 @@ QList<FileTypeFilter> CommonDialog::parseFilter(const QString& filter)
 
 FileDialogRequest CommonDialog::request() const
 {
-    return FileDialogRequest{DialogTitle, parseFilter(Filter), DefaultExt, FileName};
+    return FileDialogRequest{DialogTitle, parseFilter(Filter), DefaultExt, FileName, MultiSelect};
 }
 
-void CommonDialog::accept(const std::optional<QString>& choice)
+void CommonDialog::accept(const QStringList& choice)
 {
-    if (choice) {
-        FileName = *choice;
+    if (!choice.isEmpty()) {
+        FileNames = choice;
+        FileName = choice.first();
         return;
     }
     if (CancelError)
@@ -33,12 +34,13 @@ void CommonDialog::accept(const std::optional<QString>& choice)
 
 void CommonDialog::ShowOpen()
 {
-    accept(m_chooser.chooseFileToOpen(request()));
+    accept(m_chooser.chooseFilesToOpen(request()));
 }
 
 void CommonDialog::ShowSave()
 {
-    accept(m_chooser.chooseFileToSave(request()));
+    const std::optional<QString> choice = m_chooser.chooseFileToSave(request());
+    accept(choice ? QStringList(*choice) : QStringList());
 }
 
 } // namespace orvanta

@@ -3,6 +3,7 @@
 #include "ui/FileChooser.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <stdexcept>
 
@@ -25,10 +26,15 @@ public:
     QString Filter;
     QString DefaultExt;
     QString FileName;
+    // Every path the last dialog gave, in its order; FileName holds the first.
+    QStringList FileNames;
     bool CancelError = false;
+    // Lets the open dialog take several files at once.
+    bool MultiSelect = false;
 
-    // Each shows its dialog; the chosen full path lands in FileName. On cancel FileName
-    // is left as it was, and with CancelError set DialogCancelledError is thrown.
+    // Each shows its dialog; the chosen full paths land in FileNames and FileName. On
+    // cancel both are left as they were, and with CancelError set DialogCancelledError is
+    // thrown.
     void ShowOpen();
     void ShowSave();
 
@@ -36,7 +42,7 @@ public:
 
 private:
     FileDialogRequest request() const;
-    void accept(const std::optional<QString>& choice);
+    void accept(const QStringList& choice);
 
     FileChooser& m_chooser;
 };

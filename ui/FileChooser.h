@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -20,14 +21,17 @@ struct FileDialogRequest {
     QList<FileTypeFilter> filters;
     QString defaultExtension;
     QString fileName;
+    // Whether an open dialog takes several files at once; a save dialog names one.
+    bool multipleFiles = false;
 };
 
-// The interactive part of the common dialog: asks the user for a path.
-// Returns the chosen full path, or nothing when the user cancels.
+// The interactive part of the common dialog: asks the user for paths.
 class FileChooser {
 public:
     virtual ~FileChooser() = default;
-    virtual std::optional<QString> chooseFileToOpen(const FileDialogRequest& request) = 0;
+    // The chosen full paths in the dialog's order, or none when the user cancels.
+    virtual QStringList chooseFilesToOpen(const FileDialogRequest& request) = 0;
+    // The chosen full path, or nothing when the user cancels.
     virtual std::optional<QString> chooseFileToSave(const FileDialogRequest& request) = 0;
 };
 

@@ -95,6 +95,12 @@ void importPlaylistFile(MainWindowParts& parts, const QString& path)
         parts.messageBox.MsgBox(QStringLiteral("No station was found in this file.\n%1").arg(path), AppTitle);
 }
 
+void importPlaylistFiles(MainWindowParts& parts, const QStringList& paths)
+{
+    for (const QString& path : paths)
+        importPlaylistFile(parts, path);
+}
+
 void btn_Import_Click(MainWindowParts& parts)
 {
     CommonDialog& dialog = parts.CommDL;
@@ -103,12 +109,13 @@ void btn_Import_Click(MainWindowParts& parts)
                                    "(All Playlists) *.pls *.m3u *.m3u8 *.xspf|*.pls;*.m3u;*.m3u8;*.xspf");
     dialog.CancelError = true;
     dialog.FileName = QString();
+    dialog.MultiSelect = true;
     try {
         dialog.ShowOpen();
     } catch (const DialogCancelledError&) {
         return;
     }
-    importPlaylistFile(parts, dialog.FileName);
+    importPlaylistFiles(parts, dialog.FileNames);
 }
 
 } // namespace orvanta

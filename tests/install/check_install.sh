@@ -10,6 +10,10 @@ cmake --install "$build_dir" --prefix "$prefix" >/dev/null
 
 test -x "$prefix/bin/orvanta-playlist-builder"
 desktop-file-validate "$prefix/share/applications/$app_id.desktop"
+# The desktop offers the program for a file type only under a name its MIME database knows.
+for type in $(sed -n 's/^MimeType=//p' "$prefix/share/applications/$app_id.desktop" | tr ';' ' '); do
+    grep -q "type=\"$type\"" /usr/share/mime/packages/freedesktop.org.xml || { echo "unknown MIME type $type" >&2; exit 1; }
+done
 appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml"
 grep -qx "Icon=$app_id" "$prefix/share/applications/$app_id.desktop"
 test -s "$prefix/share/icons/hicolor/scalable/apps/$app_id.svg"

@@ -20,28 +20,39 @@
 
 namespace orvanta::testing {
 
-// Answers each file dialog with the next scripted path, a null path standing for a
-// cancel, and keeps every request it was shown. (Null paths rather than optionals, since
-// GCC 12 warns falsely about optional<QString> copies.)
+// What the user picks in one file dialog: mostly one path, a null path for a cancel.
+struct ChosenPaths {
+    ChosenPaths(const QString& path) : paths{path} {}
+    ChosenPaths(const QStringList& several) : paths(several) {}
+    QStringList paths;
+};
+
+// Answers each file dialog with the next scripted paths and keeps every request it was
+// shown. (Null paths rather than optionals, since GCC 12 warns falsely about
+// optional<QString> copies.)
 class ScriptedChooser final : public FileChooser {
 public:
     static QString cancel() { return {}; }
 
-    std::deque<QString> answers;
+    std::deque<ChosenPaths> answers;
     std::vector<FileDialogRequest> opened, saved;
 
-    std::optional<QString> chooseFileToOpen(const FileDialogRequest& request) override { return next(opened, request); }
-    std::optional<QString> chooseFileToSave(const FileDialogRequest& request) override { return next(saved, request); }
+    QStringList chooseFilesToOpen(const FileDialogRequest& request) override { return next(opened, request); }
+    std::optional<QString> chooseFileToSave(const FileDialogRequest& request) override
+    {
+        const QStringList answer = next(saved, request);
+        return answer.isEmpty() ? std::nullopt : std::optional<QString>(answer.first());
+    }
 
 private:
-    std::optional<QString> next(std::vector<FileDialogRequest>& requests, const FileDialogRequest& request)
+    QStringList next(std::vector<FileDialogRequest>& requests, const FileDialogRequest& request)
     {
         requests.push_back(request);
         EXPECT_FALSE(answers.empty()) << "a file dialog was shown that the test did not script";
-        const QString answer = answers.empty() ? cancel() : answers.front();
+        const QStringList answer = answers.empty() ? QStringList() : answers.front().paths;
         if (!answers.empty())
             answers.pop_front();
-        return answer.isNull() ? std::nullopt : std::optional<QString>(answer);
+        return answer.value(0).isNull() ? QStringList() : answer;
     }
 };
 

@@ -143,6 +143,20 @@ TEST_F(ImportCommandTest, ATitleInEitherListShowsDuplicateAloneAndEndsTheImport)
     EXPECT_EQ(program.messages.shown, QStringList(2, "Orvanta Playlist Builder|Duplicate Item: Ignoring."));
 }
 
+// Each file of one choice is imported as if it alone had been chosen: a title already
+// listed ends its own file only.
+TEST_F(ImportCommandTest, SeveralFilesInOneChoiceAreImportedEachOnItsOwn)
+{
+    QStringList paths;
+    for (const char* titles : {"AB", "CAD", "EF"})
+        paths << writeFile(folder.filePath(titles), exported(titles));
+    program.chooser.answers = {paths};
+    btn_Import_Click(program.parts);
+    EXPECT_EQ(render(program), "[A B C E F] [] A B C E F");
+    EXPECT_EQ(program.messages.shown, QStringList(AppTitle + "|Duplicate Item: Ignoring."));
+    EXPECT_TRUE(program.chooser.opened.at(0).multipleFiles);
+}
+
 // Without a header the entry count's last digit is kept; keys numbered past nine are read.
 TEST_F(ImportCommandTest, StoresEachStationAsReadUnderItsAddressInTheNumberLocale)
 {

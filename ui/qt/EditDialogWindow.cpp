@@ -165,10 +165,14 @@ bool EditDialogWindow::eventFilter(QObject* watched, QEvent* event)
     if (watched != m_txtTitle)
         return QDialog::eventFilter(watched, event);
     switch (event->type()) {
-    case QEvent::KeyPress:
-        if (isEnterKey(static_cast<QKeyEvent*>(event)->key()))
+    case QEvent::KeyPress: {
+        // A repeat comes from an Enter held since before the dialog opened (Enter in
+        // lst_Import opens it): no press of this field's own.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (isEnterKey(key->key()) && !key->isAutoRepeat())
             m_enterPressedInTitle = true;
         break;
+    }
     case QEvent::KeyRelease: {
         // Held keys repeat as release and press pairs; only the last release lets go.
         const auto* key = static_cast<QKeyEvent*>(event);

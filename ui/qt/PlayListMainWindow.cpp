@@ -10,11 +10,47 @@
 
 #include <QCloseEvent>
 #include <QListView>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace orvanta {
+
+namespace {
+
+// Centred on the screen, but with the top-left corner, and so the title bar's buttons, on
+// it where the screen is smaller than the window (800x600 at a scale factor of 2).
+QRect placeOnScreen(const QSize& size, const QRect& screen)
+{
+    QRect placed = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, screen);
+    placed.moveTopLeft(QPoint(std::max(placed.left(), screen.left()), std::max(placed.top(), screen.top())));
+    return placed;
+}
+
+// The local files a drag carries, the drag then accepted as a copy: they are only read,
+// and a move would let the source delete them. A drag that carries anything else (text,
+// addresses, other data) is refused, and the cursor says so.
+QStringList acceptFiles(QDropEvent& event)
+{
+    const QMimeData* data = event.mimeData();
+    if (!data || !data->hasUrls() || !(event.possibleActions() & Qt::CopyAction))
+        return {};
+    QStringList paths;
+    for (const QUrl& url : data->urls()) {
+        if (!url.isLocalFile())
+            return {};
+        paths.append(url.toLocalFile());
+    }
+    event.setDropAction(Qt::CopyAction);
+    event.accept();
+    return paths;
+}
+
+} // namespace
 
 PlayListMainWindow::PlayListMainWindow(QWidget* parent) : PlayListMainWindow(nullptr, parent) {}
 
@@ -37,7 +73,9 @@ PlayListMainWindow::PlayListMainWindow(FileChooser* fileChooser, QWidget* parent
     setObjectName(QStringLiteral("PlayList_Main"));
     setWindowTitle(AppTitle);
     setFixedSize(505, 259);
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
+    setGeometry(placeOnScreen(size(), screen()->availableGeometry()));
+    // A disabled window takes no drop: none while the edit dialog is open.
+    setAcceptDrops(true);
 
     // Focus reaches a list by mouse and by keyboard alike; both count.
     m_controls.lst_Import->installEventFilter(this);
@@ -53,10 +91,24 @@ PlayListMainWindow::PlayListMainWindow(FileChooser* fileChooser, QWidget* parent
 
     // One edit dialog for the whole run; it empties its fields whenever it closes.
     auto* frmEdit = new EditDialogWindow(m_parts, *this);
-    connect(m_controls.lst_Import, &QListView::doubleClicked, frmEdit,
-            [this, frmEdit] { lst_Import_DblClick(m_parts, *frmEdit); });
+    const auto edit = [this, frmEdit] { lst_Import_DblClick(m_parts, *frmEdit); };
+    connect(m_controls.lst_Import, &QListView::doubleClicked, frmEdit, edit);
+
+    // Keys for what otherwise takes the mouse. A list's keys act only while it has the
+    // focus, which makes it ListFocus, the list "x" acts on.
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_F2})
+        new QShortcut(key, m_controls.lst_Import, frmEdit, edit, Qt::WidgetShortcut);
+    for (QListView* list : {m_controls.lst_Import, m_controls.lst_Output})
+        new QShortcut(QKeySequence::Delete, list, m_controls.btn_DelI, &QPushButton::click, Qt::WidgetShortcut);
+    new QShortcut(QKeySequence::Open, this, m_controls.btn_Import, &QPushButton::click);
+    new QShortcut(QKeySequence::Save, this, m_controls.btn_Export, &QPushButton::click);
 
     m_controls.btn_Export->setFocus();
+}
+
+void PlayListMainWindow::importFiles(const QStringList& paths)
+{
+    importPlaylistFiles(m_parts, paths);
 }
 
 bool PlayListMainWindow::eventFilter(QObject* watched, QEvent* event)
@@ -78,6 +130,20 @@ void PlayListMainWindow::closeEvent(QCloseEvent* event)
         event->accept();
     else
         event->ignore();
+}
+
+void PlayListMainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    acceptFiles(*event);
+}
+
+void PlayListMainWindow::dropEvent(QDropEvent* event)
+{
+    const QStringList paths = acceptFiles(*event);
+    // Once the drop has ended: the desktop's drag would wait for the import's messages.
+    if (!paths.isEmpty())
+        QMetaObject::invokeMethod(
+            this, [this, paths] { importFiles(paths); }, Qt::QueuedConnection);
 }
 
 } // namespace orvanta

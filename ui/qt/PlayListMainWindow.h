@@ -15,7 +15,9 @@ namespace orvanta {
 
 // PlayList_Main, the program's one main window: the two lists, the buttons between and
 // above them, and the parts its commands reach (the lists, CommDL, the message box and
-// the window's enabled state). Its layout is fixed; closing it ends the program.
+// the window's enabled state). Its layout is fixed; closing it ends the program. Playlist
+// files dropped on it are imported; keys stand in for the mouse: Delete in a list for "x",
+// Enter and F2 in lst_Import for its double-click, Ctrl+O and Ctrl+S for the two buttons.
 class PlayListMainWindow final : public QWidget {
     Q_OBJECT
 
@@ -29,9 +31,14 @@ public:
     MainWindowParts& parts() { return m_parts; }
     const MainWindowControls& controls() const { return m_controls; }
 
+    // Imports the playlists one after another, as several chosen in the open dialog are.
+    void importFiles(const QStringList& paths);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Both public constructors end here; without a chooser the window uses Qt's dialogs.

@@ -2,12 +2,14 @@
 
 #include "ui/MessageBox.h"
 #include "ui/qt/QtMessageBox.h"
+#include "ui/qt/UnsavedDialogSettings.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QSettings>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace orvanta {
 
@@ -35,48 +37,24 @@ QString withDefaultSuffix(const QString& path, const QString& defaultExtension)
     return path + QLatin1Char('.') + suffix;
 }
 
-// QFileDialog reads the user's QtProject.conf when it is made (last folder, folders visited,
-// view) and writes it back when it goes, whichever dialog it shows. The program keeps
-// nothing between runs, so while a dialog lives the user's Qt settings are looked for
-// below a device file, where no folder can be made, not even by root.
-class UnsavedDialogSettings {
-public:
-    UnsavedDialogSettings() : m_userFolder(userFolder())
-    {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null/unsaved"));
-    }
-    ~UnsavedDialogSettings() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_userFolder); }
-    UnsavedDialogSettings(const UnsavedDialogSettings&) = delete;
-    UnsavedDialogSettings& operator=(const UnsavedDialogSettings&) = delete;
-
-private:
-    // Qt names the folder it keeps user settings in only through a settings file's name.
-    static QString userFolder()
-    {
-        const QSettings probe(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("QtProject"));
-        return QFileInfo(probe.fileName()).absolutePath();
-    }
-
-    const QString m_userFolder;
-};
-
-} // namespace
-
+// Gives a file dialog everything one request asks for, but a save dialog's default suffix,
+// which the chooser adds itself.
 void configureFileDialog(QFileDialog& dialog, const FileDialogRequest& request, FileDialogKind kind)
 {
     // The desktop's own dialog where the platform theme offers one; Qt falls back to its own.
     dialog.setWindowModality(Qt::WindowModal);
     if (kind == FileDialogKind::Open) {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setFileMode(request.multipleFiles ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
         // Qt adds it to a name chosen without a dot, then looks for that file.
         dialog.setDefaultSuffix(request.defaultExtension);
     } else {
-        // Asks before replacing the name as chosen. The default suffix is left to the
-        // chooser: a desktop's dialog would ask about the name without it, and Qt would add
-        // it afterwards, replacing "name.pls" unasked.
+        // The default suffix and the question before replacing are left to the chooser: a
+        // dialog would ask about the name as typed, and Qt would add the suffix afterwards,
+        // so the question named one file and the export wrote another.
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
     }
     // An empty title leaves Qt's "Open" or "Save As", as the system dialog would.
     if (!request.title.isEmpty())
@@ -89,17 +67,16 @@ void configureFileDialog(QFileDialog& dialog, const FileDialogRequest& request, 
     dialog.selectFile(request.fileName);
 }
 
-std::optional<QString> QtFileChooser::choose(const FileDialogRequest& request, FileDialogKind kind)
+} // namespace
+
+QStringList QtFileChooser::choose(const FileDialogRequest& request, FileDialogKind kind)
 {
     const UnsavedDialogSettings unsaved;
     QFileDialog dialog(&m_window);
     configureFileDialog(dialog, request, kind);
     if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    const QStringList chosen = dialog.selectedFiles();
-    if (chosen.isEmpty())
-        return std::nullopt;
-    return chosen.first();
+        return {};
+    return dialog.selectedFiles();
 }
 
 bool QtFileChooser::confirmReplacing(const QString& path)
@@ -120,18 +97,20 @@ void QtFileChooser::reportNotFound(const QString& path)
     box.exec();
 }
 
-std::optional<QString> QtFileChooser::chooseFileToOpen(const FileDialogRequest& request)
+QStringList QtFileChooser::chooseFilesToOpen(const FileDialogRequest& request)
 {
     FileDialogRequest asked = request;
     for (;;) {
-        const std::optional<QString> chosen = choose(asked, FileDialogKind::Open);
-        if (!chosen || QFileInfo::exists(*chosen))
+        const QStringList chosen = choose(asked, FileDialogKind::Open);
+        const auto missing = std::find_if_not(chosen.cbegin(), chosen.cend(),
+                                              [](const QString& path) { return QFileInfo::exists(path); });
+        if (missing == chosen.cend())
             return chosen;
         // A desktop's dialog may take a typed name that names no file (GTK's does), and Qt
         // adds the default suffix after it: say so and offer the dialog again on that name,
         // as Qt's own dialog does before it closes.
-        reportNotFound(*chosen);
-        asked.fileName = *chosen;
+        reportNotFound(*missing);
+        asked.fileName = *missing;
     }
 }
 
@@ -139,13 +118,13 @@ std::optional<QString> QtFileChooser::chooseFileToSave(const FileDialogRequest& 
 {
     FileDialogRequest asked = request;
     for (;;) {
-        const std::optional<QString> chosen = choose(asked, FileDialogKind::Save);
-        if (!chosen)
+        const QString chosen = choose(asked, FileDialogKind::Save).value(0);
+        if (chosen.isEmpty())
             return std::nullopt;
-        // The dialog has asked about the name as chosen; one the suffix completes is asked
-        // about here. Declining offers the dialog again on that name, as the dialog does.
-        const QString path = withDefaultSuffix(*chosen, request.defaultExtension);
-        if (path == *chosen || !QFileInfo::exists(path) || confirmReplacing(path))
+        // Asked about the file that will be written. Declining offers the dialog again on
+        // that name, as the dialog's own question does.
+        const QString path = withDefaultSuffix(chosen, request.defaultExtension);
+        if (!QFileInfo::exists(path) || confirmReplacing(path))
             return path;
         asked.fileName = path;
     }

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -380,6 +381,103 @@ TEST_F(MainWindow, ImportReadsLengthsInTheSystemsNumberFormat)
     const PlaylistEntry station = Module1::Playlists().findPlaylist("De");
     ASSERT_TRUE(station);
     EXPECT_EQ(station->Length(), 2) << "2.5, rounded half to even";
+}
+
+// Delete in a list does what "x" does for that list; with nothing selected, nothing.
+TEST_F(MainWindow, DeleteInEitherListDeletesItsSelectedStation)
+{
+    for (QListView* list : {controls.lst_Output, controls.lst_Import}) {
+        click(list, 1);
+        QTest::keyClick(list, Qt::Key_Delete);
+        QTest::keyClick(list, Qt::Key_Delete);
+    }
+    EXPECT_EQ(shown(), "AC|X|");
+    EXPECT_EQ(Module1::Playlists().Count(), 3);
+}
+
+// Ctrl+O and Ctrl+S press Import and Export; Enter and F2 in the import list open the edit
+// dialog, and whichever way it closes, the keyboard is back in that list, not on an option
+// that Space would switch.
+TEST_F(MainWindow, KeysOpenTheDialogsAndTheFocusReturnsAfterEditing)
+{
+    QStringList dialogs;
+    for (const Qt::Key key : {Qt::Key_O, Qt::Key_S}) {
+        test::answerNextModal<QFileDialog>([&](QFileDialog& chooser) {
+            dialogs << chooser.windowTitle();
+            chooser.reject();
+        });
+        QTest::keyClick(&window, key, Qt::ControlModifier);
+        QCoreApplication::processEvents();
+        window.activateWindow(); // offscreen, no window is active once the dialog has gone
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+    EXPECT_EQ(dialogs, QStringList({"Select a Shoutcast Playlist", "Please save your Playlist"}));
+    const std::pair<Qt::Key, std::function<void()>> opensAndCloses[] = {
+        {Qt::Key_Return, [&] { QTest::mouseClick(control("btn_OK"), Qt::LeftButton); }},
+        {Qt::Key_Enter, [&] { QTest::keyClick(title, Qt::Key_Escape); }}, // as Cancel does
+        {Qt::Key_F2, [&] { dialog->close(); }},
+    };
+    for (const auto& [key, close] : opensAndCloses) {
+        click(controls.lst_Import, 0);
+        QTest::keyClick(controls.lst_Import, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == dialog; })) << key;
+        close();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &window; }));
+        EXPECT_EQ(focusName(), "lst_Import");
+    }
+    click(controls.lst_Import, 0);
+    QTest::keyPress(controls.lst_Import, Qt::Key_Return); // held: its repeats reach the dialog
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+    QCoreApplication::sendEvent(title, &repeat);
+    QTest::keyRelease(title, Qt::Key_Return);
+    EXPECT_TRUE(dialog->isVisible()) << "a held Enter opens the dialog and no more";
+}
+
+// Local files dropped anywhere on the window are imported one after another, after the
+// drop; text is refused, and so is everything while the edit dialog is open.
+TEST_F(MainWindow, DroppedFilesAreImportedAndOtherDataRefused)
+{
+    QTemporaryDir folder;
+    QMimeData files, text;
+    files.setUrls({QUrl::fromLocalFile(testing::writeFile(folder.filePath("1.pls"), testing::playlistOf({"D"}))),
+                   QUrl::fromLocalFile(testing::writeFile(folder.filePath("2.pls"), testing::playlistOf({"E", "F"})))});
+    text.setText(files.urls().at(0).toLocalFile());
+    // Shift asks for a move, which would let the source delete the files.
+    const auto drop = [this](const QMimeData& data) {
+        const QPoint overList = controls.lst_Import->mapTo(&window, controls.lst_Import->rect().center());
+        QDragEnterEvent enter(overList, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::ShiftModifier);
+        QCoreApplication::sendEvent(window.windowHandle(), &enter);
+        QDropEvent drop(overList, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::ShiftModifier);
+        QDragLeaveEvent leave;
+        QCoreApplication::sendEvent(window.windowHandle(), enter.isAccepted() ? static_cast<QEvent*>(&drop) : &leave);
+        return enter.isAccepted() && drop.dropAction() == Qt::CopyAction;
+    };
+    EXPECT_FALSE(drop(text));
+    openEdit();
+    EXPECT_FALSE(drop(files));
+    QTest::mouseClick(control("btn_Cancel"), Qt::LeftButton);
+    EXPECT_TRUE(drop(files));
+    EXPECT_EQ(parts.lst_Import.ListCount(), 3) << "imported once the drop has ended";
+    EXPECT_TRUE(QTest::qWaitFor([this] { return parts.lst_Import.ListCount() == 6; }));
+    EXPECT_EQ(shown(), "[A]BCDEF|XY|");
+}
+
+// Where the screen is smaller than the window (Qt's offscreen 800x600 at a scale factor of
+// 2), the window's top-left corner stays on the screen.
+TEST_F(MainWindow, OpensWithItsTopLeftOnAScreenSmallerThanItself)
+{
+    if (qEnvironmentVariable("QT_SCALE_FACTOR") != "2") {
+        QProcess scaled;
+        scaled.setEnvironment(QProcess::systemEnvironment() << "QT_SCALE_FACTOR=2");
+        scaled.setProcessChannelMode(QProcess::MergedChannels);
+        scaled.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=MainWindow.OpensWithItsTopLeft*"});
+        ASSERT_TRUE(scaled.waitForFinished(60000));
+        EXPECT_EQ(scaled.exitCode(), 0) << scaled.readAll().toStdString();
+        return;
+    }
+    const QRect screen = window.screen()->availableGeometry();
+    ASSERT_LT(screen.width(), window.width());
+    EXPECT_TRUE(screen.contains(window.geometry().topLeft())) << window.geometry().x() << ", " << window.geometry().y();
 }
 
 } // namespace

@@ -1,6 +1,6 @@
-// Qt's file dialog as a request sets it up, and what the chooser adds
-// around whichever file dialog shows: the default suffix and its question before
-// replacing, a missing file refused, a cancel, and no dialog settings kept.
+// What the chooser makes of whichever file dialog shows: several files in one choice, the
+// default suffix and the one question before replacing, a missing file refused, a cancel,
+// and no dialog settings kept.
 #include "ModalAnswer.h"
 #include "QStringPrinting.h"
 #include "ui/CommonDialog.h"
@@ -12,18 +12,22 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace orvanta {
 namespace {
 
-const FileDialogRequest ImportRequest{QStringLiteral("Select a Shoutcast Playlist"),
-                                      CommonDialog::parseFilter("(Shoutcast Playlist) *.pls|*.pls"),
-                                      ".pls",
-                                      {}};
+const FileDialogRequest ImportRequest{
+    QStringLiteral("Select a Shoutcast Playlist"),
+    CommonDialog::parseFilter("(Shoutcast Playlist) *.pls|*.pls|(All Playlists) *.pls *.m3u|*.pls;*.m3u"),
+    ".pls",
+    {},
+    true};
 
 // Points Qt's user settings at a scratch folder for one test, and back after it.
 class ScratchUserSettings {
@@ -46,64 +50,98 @@ void typeName(QFileDialog& dialog, const QString& name)
     dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(name);
 }
 
-TEST(QtDialogs, OpenWantsAnExistingFileShowingTheFilterDescriptionOnly)
+// Several files in one choice, the Shoutcast playlists shown first.
+TEST(QtDialogs, OpenTakesSeveralFilesAtOnceUnderTheShoutcastFilter)
 {
-    // Made here rather than by the chooser, the dialog keeps its settings; not in the user's.
-    const ScratchUserSettings settings;
-    QFileDialog open;
-    configureFileDialog(open, ImportRequest, FileDialogKind::Open);
-    EXPECT_EQ(open.acceptMode(), QFileDialog::AcceptOpen);
-    EXPECT_EQ(open.fileMode(), QFileDialog::ExistingFile);
-    EXPECT_EQ(open.defaultSuffix(), "pls") << "a typed name is looked for with the suffix";
-    const auto* types = open.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
-    ASSERT_TRUE(types && types->count() == 1);
-    EXPECT_EQ(types->itemText(0), "(Shoutcast Playlist) *.pls");
+    QTemporaryDir folder;
+    for (const char* name : {"a.pls", "b.pls"})
+        QFile(folder.filePath(name)).open(QIODevice::WriteOnly);
+    QWidget window;
+    QString filter;
+    test::answerNextModal<QFileDialog>([&](QFileDialog& dialog) {
+        filter = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))->currentText();
+        dialog.setDirectory(folder.path());
+        auto* files = dialog.findChild<QListView*>(QStringLiteral("listView"));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return files->model()->rowCount(files->rootIndex()) == 2; }));
+        QTest::keyClick(files, Qt::Key_A, Qt::ControlModifier);
+        static_cast<QDialog&>(dialog).accept();
+        if (dialog.isVisible()) // nothing was chosen
+            dialog.reject();
+    });
+    QStringList chosen = QtFileChooser(window).chooseFilesToOpen(ImportRequest);
+    chosen.sort(); // the order of a file list that may still be sorting
+    EXPECT_EQ(chosen, QStringList({folder.filePath("a.pls"), folder.filePath("b.pls")}));
+    EXPECT_EQ(filter, "(Shoutcast Playlist) *.pls");
 }
 
-TEST(QtDialogs, SavingAddsTheSuffixAndAsksBeforeReplacingTheFileItNames)
+// What the user types in the save dialog, how they answer the question before replacing
+// (none where no question may come) and the path the chooser gives.
+struct SaveCase {
+    const char *name, *typed;
+    std::optional<QMessageBox::StandardButton> answer;
+    const char* saved;
+};
+
+void PrintTo(const SaveCase& row, std::ostream* out)
 {
-    struct Row {
-        const char *what, *typed;
-        std::optional<QMessageBox::StandardButton> answer;
-        const char* saved;
-    };
-    for (const Row& row : {Row{"a new name gets the suffix unasked", "new", {}, "new.pls"},
-                           Row{"a name with a dot stays as typed", "new.m3u", {}, "new.m3u"},
-                           Row{"yes replaces the file the suffix completes", "old", QMessageBox::Yes, "old.pls"},
-                           Row{"no offers the dialog again, where cancel cancels", "old", QMessageBox::No, {}}}) {
-        SCOPED_TRACE(row.what);
-        QTemporaryDir folder;
-        QFile(folder.filePath("old.pls")).open(QIODevice::WriteOnly);
-        QWidget window;
-        QString asked;
-        QString offeredAgain;
-        test::answerNextModal<QFileDialog>([&](QFileDialog& dialog) {
-            if (row.answer) {
-                test::answerNextModal<QMessageBox>([&](QMessageBox& box) {
-                    asked = box.windowTitle() + '|' + box.text() + '|' + QString::number(box.icon());
-                    if (*row.answer == QMessageBox::No)
-                        test::answerNextModal<QFileDialog>([&](QFileDialog& again) {
-                            offeredAgain = again.selectedFiles().value(0);
-                            again.reject();
-                        });
-                    box.button(*row.answer)->click();
-                });
-            }
-            typeName(dialog, folder.filePath(row.typed));
-            static_cast<QDialog&>(dialog).accept();
-        });
-        const std::optional<QString> saved = QtFileChooser(window).chooseFileToSave(
-            {QStringLiteral("Please save your Playlist"), {}, ".pls", QStringLiteral("MyPlaylist.pls")});
-        EXPECT_EQ(saved, row.saved ? std::optional(folder.filePath(row.saved)) : std::nullopt);
-        EXPECT_EQ(asked,
-                  row.answer ? "Orvanta Playlist Builder|old.pls already exists.\nDo you want to replace it?|0" : "")
-            << "caption, text and no icon";
-        EXPECT_EQ(offeredAgain, row.answer == QMessageBox::No ? folder.filePath("old.pls") : "");
-    }
+    *out << row.name;
 }
+
+class QtSaveDialog : public ::testing::TestWithParam<SaveCase> {};
+
+// The one question before replacing is the program's, about the file it will write.
+TEST_P(QtSaveDialog, AddsTheSuffixAndAsksBeforeReplacingTheFileItWillWrite)
+{
+    const SaveCase& row = GetParam();
+    QTemporaryDir folder;
+    for (const char* name : {"old.pls", "only"})
+        QFile(folder.filePath(name)).open(QIODevice::WriteOnly);
+    QWidget window;
+    QString asked;
+    QString offeredAgain;
+    test::answerNextModal<QFileDialog>([&](QFileDialog& dialog) {
+        if (row.answer) {
+            test::answerNextModal<QMessageBox>([&](QMessageBox& box) {
+                asked = box.windowTitle() + '|' + box.text() + '|' + QString::number(box.icon());
+                if (*row.answer == QMessageBox::No)
+                    test::answerNextModal<QFileDialog>([&](QFileDialog& again) {
+                        offeredAgain = again.selectedFiles().value(0);
+                        again.reject();
+                    });
+                else
+                    test::expectNoModal(); // a second question
+                box.button(*row.answer)->click();
+            });
+        } else {
+            test::expectNoModal();
+        }
+        typeName(dialog, folder.filePath(row.typed));
+        static_cast<QDialog&>(dialog).accept();
+        if (dialog.isVisible()) // kept open by a question of its own
+            dialog.reject();
+    });
+    const std::optional<QString> saved = QtFileChooser(window).chooseFileToSave(
+        {QStringLiteral("Please save your Playlist"), {}, ".pls", QStringLiteral("MyPlaylist.pls")});
+    QCoreApplication::processEvents(); // the check for a question that did not come
+    EXPECT_EQ(saved, row.saved ? std::optional(folder.filePath(row.saved)) : std::nullopt);
+    EXPECT_EQ(asked, row.answer ? "Orvanta Playlist Builder|old.pls already exists.\nDo you want to replace it?|0" : "")
+        << "caption, text and no icon";
+    EXPECT_EQ(offeredAgain, row.answer == QMessageBox::No ? folder.filePath("old.pls") : "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, QtSaveDialog,
+    ::testing::Values(SaveCase{"ANewNameGetsTheSuffixUnasked", "new", {}, "new.pls"},
+                      SaveCase{"ANameWithADotStaysAsTyped", "new.m3u", {}, "new.m3u"},
+                      SaveCase{"TheFileTheSuffixCompletesIsAskedAbout", "old", QMessageBox::Yes, "old.pls"},
+                      SaveCase{"AFileNamedWholeIsAskedAboutOnce", "old.pls", QMessageBox::Yes, "old.pls"},
+                      SaveCase{"ATypedNameThatExistsIsNotAskedAboutWhenTheSuffixMakesItNew", "only", {}, "only.pls"},
+                      SaveCase{"NoOffersTheDialogAgainWhereCancelCancels", "old", QMessageBox::No, {}}),
+    [](const ::testing::TestParamInfo<SaveCase>& info) { return std::string(info.param.name); });
 
 // GTK's dialog closes on a typed name that names no file; Qt's own would refuse it in
-// accept(), so the dialog here is closed past that check, as GTK's closes.
+// accept(), so the dialog here is closed past that check, as GTK's closes. Cancelling the
+// dialog offered again gives no path.
 TEST(QtDialogs, OpeningAMissingFileSaysSoAndOffersTheDialogAgain)
 {
     QTemporaryDir folder;
@@ -118,7 +156,7 @@ TEST(QtDialogs, OpeningAMissingFileSaysSoAndOffersTheDialogAgain)
         typeName(dialog, folder.filePath("missing"));
         static_cast<QDialog&>(dialog).done(QDialog::Accepted);
     });
-    EXPECT_EQ(QtFileChooser(window).chooseFileToOpen(ImportRequest), std::nullopt);
+    EXPECT_EQ(QtFileChooser(window).chooseFilesToOpen(ImportRequest), QStringList());
     EXPECT_EQ(told, "Orvanta Playlist Builder|missing.pls\nFile not found.\nPlease check the file name.");
 }
 
@@ -141,17 +179,10 @@ TEST(QtDialogs, TheChooserNeitherReadsNorWritesQtsDialogSettings)
         history = dialog.history();
         dialog.reject();
     });
-    QtFileChooser(window).chooseFileToOpen(ImportRequest);
+    QtFileChooser(window).chooseFilesToOpen(ImportRequest);
     EXPECT_FALSE(history.contains(visited.path())) << "a folder visited in an earlier run";
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), before);
-}
-
-TEST(QtDialogs, CancellingTheChooserReturnsNothing)
-{
-    QWidget window;
-    test::answerNextModal<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
-    EXPECT_EQ(QtFileChooser(window).chooseFileToOpen({}), std::nullopt);
 }
 
 } // namespace
