@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace orvanta {
+namespace orvanta::testing {
 
 // A list box without a display, for tests and benchmarks.
 class MemoryListBox final : public ListBox {
@@ -45,4 +45,4 @@ private:
     int m_refreshCount = 0;
 };
 
-} // namespace orvanta
+} // namespace orvanta::testing

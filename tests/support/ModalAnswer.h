@@ -7,7 +7,7 @@
 
 #include <functional>
 
-namespace orvanta::test {
+namespace orvanta::testing {
 
 // Answers the next modal dialog on behalf of the user. The timer fires inside the
 // dialog's exec(), which shows the dialog before it waits; another dialog fails the test
@@ -36,4 +36,4 @@ inline void expectNoModal()
     });
 }
 
-} // namespace orvanta::test
+} // namespace orvanta::testing

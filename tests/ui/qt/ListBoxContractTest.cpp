@@ -11,7 +11,7 @@ namespace orvanta {
 namespace {
 
 struct MemoryList {
-    MemoryListBox list;
+    testing::MemoryListBox list;
     void select(qint16 index) { list.select(index); }
 };
 
@@ -46,8 +46,8 @@ TYPED_TEST(ListBoxContract, NewItemsAreUnselectedAndRemovingOrUnselectingLeavesT
     };
     for (const Case c : {Case{0, -1, 0, -1}, Case{1, -1, 1, -1}, Case{3, -1, 3, -1}, Case{1, 1, 1, -1},
                          Case{1, 1, 3, -1}, Case{2, 0, 0, 1}, Case{2, -1, 3, 2}}) {
-        SCOPED_TRACE(testing::Message() << "select " << c.selected << ", unselect " << c.unselected << ", remove "
-                                        << c.removed);
+        SCOPED_TRACE(::testing::Message()
+                     << "select " << c.selected << ", unselect " << c.unselected << ", remove " << c.removed);
         this->fill(4);
         EXPECT_EQ(this->list.ListIndex(), -1);
         this->impl.select(c.selected);

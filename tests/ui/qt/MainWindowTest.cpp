@@ -229,7 +229,7 @@ TEST_F(MainWindow, FocusSelectionListButtonsImportAndExportFollowRealClicksAndKe
     EXPECT_EQ(shown(), "ABC|XY|");
 
     QTemporaryDir folder;
-    test::answerNextModal<QFileDialog>([&](QFileDialog& save) {
+    testing::answerNextModal<QFileDialog>([&](QFileDialog& save) {
         save.selectFile(folder.filePath("chosen.pls"));
         static_cast<QDialog&>(save).accept();
     });
@@ -263,9 +263,9 @@ TEST_F(MainWindow, FocusSelectionListButtonsImportAndExportFollowRealClicksAndKe
     controls.lst_Import->viewport()->installEventFilter(&listPaints);
     const QString again = testing::writeFile(
         folder.filePath("again.pls"), "[playlist]\r\nFile1=http://d\r\nTitle1=D\r\nLength1=1\r\nTitle1=A\r\nLength1=1");
-    test::answerNextModal<QFileDialog>([&](QFileDialog& open) {
+    testing::answerNextModal<QFileDialog>([&](QFileDialog& open) {
         open.selectFile(again);
-        test::answerNextModal<QMessageBox>([&](QMessageBox& box) {
+        testing::answerNextModal<QMessageBox>([&](QMessageBox& box) {
             EXPECT_EQ(box.text() + '|' + box.windowTitle(), "Duplicate Item: Ignoring.|Orvanta Playlist Builder");
             EXPECT_TRUE(box.icon() == QMessageBox::NoIcon && box.textFormat() == Qt::PlainText);
             EXPECT_EQ(box.standardButtons(), QMessageBox::Ok);
@@ -323,7 +323,7 @@ TEST_F(MainWindow, EditFocusesTitleAndButtonsOnlyAppliesOnEnterReleaseAndEveryWa
     EXPECT_TRUE(dialog->isVisible()) << "the releases of a held Enter's repeats do not apply";
     // A taken title is refused over the dialog, and the Enter closing that message does not apply.
     title->setText("Y");
-    test::answerNextModal<QMessageBox>([&](QMessageBox& box) {
+    testing::answerNextModal<QMessageBox>([&](QMessageBox& box) {
         EXPECT_EQ(box.text(), "Duplicate Item: Ignoring.");
         EXPECT_EQ(box.parentWidget(), dialog) << "shown over the dialog, not the disabled main window";
         QTest::keyPress(&box, Qt::Key_Return); // its release reaches the title field below
@@ -343,7 +343,7 @@ TEST_F(MainWindow, OkKeepsEveryValueWhole)
     Module1::Playlists().Add(3, longUrl, longTitle, -32768, longUrl);
     parts.lst_Import.AddItem(longTitle);
     openEdit(parts.lst_Import.ListCount() - 1);
-    test::expectNoModal();
+    testing::expectNoModal();
     QTest::mouseClick(control("btn_OK"), Qt::LeftButton);
     QCoreApplication::processEvents(); // the check for a message box, so that it checks no later dialog
     ASSERT_FALSE(dialog->isVisible());
@@ -372,9 +372,9 @@ TEST_F(MainWindow, ImportReadsLengthsInTheSystemsNumberFormat)
     QTemporaryDir folder;
     const QString file =
         testing::writeFile(folder.filePath("de.pls"), "[playlist]\r\nFile1=http://de\r\nTitle1=De\r\nLength1=2,5\r\n");
-    test::answerNextModal<QFileDialog>([&](QFileDialog& open) {
+    testing::answerNextModal<QFileDialog>([&](QFileDialog& open) {
         open.selectFile(file);
-        test::expectNoModal();
+        testing::expectNoModal();
         static_cast<QDialog&>(open).accept();
     });
     QTest::mouseClick(controls.btn_Import, Qt::LeftButton);
@@ -402,7 +402,7 @@ TEST_F(MainWindow, KeysOpenTheDialogsAndTheFocusReturnsAfterEditing)
 {
     QStringList dialogs;
     for (const Qt::Key key : {Qt::Key_O, Qt::Key_S}) {
-        test::answerNextModal<QFileDialog>([&](QFileDialog& chooser) {
+        testing::answerNextModal<QFileDialog>([&](QFileDialog& chooser) {
             dialogs << chooser.windowTitle();
             chooser.reject();
         });

@@ -58,7 +58,7 @@ TEST(QtDialogs, OpenTakesSeveralFilesAtOnceUnderTheShoutcastFilter)
         QFile(folder.filePath(name)).open(QIODevice::WriteOnly);
     QWidget window;
     QString filter;
-    test::answerNextModal<QFileDialog>([&](QFileDialog& dialog) {
+    testing::answerNextModal<QFileDialog>([&](QFileDialog& dialog) {
         filter = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))->currentText();
         dialog.setDirectory(folder.path());
         auto* files = dialog.findChild<QListView*>(QStringLiteral("listView"));
@@ -99,21 +99,21 @@ TEST_P(QtSaveDialog, AddsTheSuffixAndAsksBeforeReplacingTheFileItWillWrite)
     QWidget window;
     QString asked;
     QString offeredAgain;
-    test::answerNextModal<QFileDialog>([&](QFileDialog& dialog) {
+    testing::answerNextModal<QFileDialog>([&](QFileDialog& dialog) {
         if (row.answer) {
-            test::answerNextModal<QMessageBox>([&](QMessageBox& box) {
+            testing::answerNextModal<QMessageBox>([&](QMessageBox& box) {
                 asked = box.windowTitle() + '|' + box.text() + '|' + QString::number(box.icon());
                 if (*row.answer == QMessageBox::No)
-                    test::answerNextModal<QFileDialog>([&](QFileDialog& again) {
+                    testing::answerNextModal<QFileDialog>([&](QFileDialog& again) {
                         offeredAgain = again.selectedFiles().value(0);
                         again.reject();
                     });
                 else
-                    test::expectNoModal(); // a second question
+                    testing::expectNoModal(); // a second question
                 box.button(*row.answer)->click();
             });
         } else {
-            test::expectNoModal();
+            testing::expectNoModal();
         }
         typeName(dialog, folder.filePath(row.typed));
         static_cast<QDialog&>(dialog).accept();
@@ -147,10 +147,10 @@ TEST(QtDialogs, OpeningAMissingFileSaysSoAndOffersTheDialogAgain)
     QTemporaryDir folder;
     QWidget window;
     QString told;
-    test::answerNextModal<QFileDialog>([&](QFileDialog& dialog) {
-        test::answerNextModal<QMessageBox>([&](QMessageBox& box) {
+    testing::answerNextModal<QFileDialog>([&](QFileDialog& dialog) {
+        testing::answerNextModal<QMessageBox>([&](QMessageBox& box) {
             told = box.windowTitle() + '|' + box.text();
-            test::answerNextModal<QFileDialog>([](QFileDialog& again) { again.reject(); });
+            testing::answerNextModal<QFileDialog>([](QFileDialog& again) { again.reject(); });
             box.accept();
         });
         typeName(dialog, folder.filePath("missing"));
@@ -175,7 +175,7 @@ TEST(QtDialogs, TheChooserNeitherReadsNorWritesQtsDialogSettings)
 
     QWidget window;
     QStringList history;
-    test::answerNextModal<QFileDialog>([&](QFileDialog& dialog) {
+    testing::answerNextModal<QFileDialog>([&](QFileDialog& dialog) {
         history = dialog.history();
         dialog.reject();
     });
