@@ -1,26 +1,36 @@
 #include "model/colPlaylist.h"
+#include "NamedCases.h"
 #include "model/PlaylistErrors.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
-#include <ostream>
 #include <random>
-#include <string>
 #include <tuple>
 #include <vector>
 
 using namespace orvanta;
 
+namespace {
+
 struct KeyPair {
     const char* name;
     QString stored, other;
     bool oneKey;
-    friend void PrintTo(const KeyPair& pair, std::ostream* out) { *out << pair.name; }
 };
+class colPlaylistKeyTest : public ::testing::TestWithParam<KeyPair> {};
 
-class colPlaylistKeyTest : public testing::TestWithParam<KeyPair> {};
+const KeyPair keyPairs[] = {
+    {"CapitalsAToZ", "http://Radio.AZ", "HTTP://radio.az", true},
+    {"SharpS", QStringLiteral(u"http://stra\u00DFe"), "http://STRASSE", true},
+    {"CapitalSharpS", QStringLiteral(u"\u1E9E"), "ss", true},
+    {"Ligature", QStringLiteral(u"\uFB01le"), "FILE", true},
+    {"FinalSigma", QStringLiteral(u"\u03A3\u0391\u03A3"), QStringLiteral(u"\u03C3\u03B1\u03C2"), true},
+    {"DottedCapitalI", QStringLiteral(u"\u0130"), QStringLiteral(u"i\u0307"), true},
+    {"DotlessI", QStringLiteral(u"http://\u0131"), "http://I", false}};
+INSTANTIATE_TEST_SUITE_P(Folding, colPlaylistKeyTest, ::testing::ValuesIn(keyPairs), orvanta::testing::byName);
+
+} // namespace
 
 // Two keys are one exactly when their full case foldings agree; a failed Add changes nothing.
 TEST_P(colPlaylistKeyTest, AreOneKeyExactlyWhenTheirFullFoldingsAgree)
@@ -36,18 +46,6 @@ TEST_P(colPlaylistKeyTest, AreOneKeyExactlyWhenTheirFullFoldingsAgree)
     }
     EXPECT_EQ(playlists.Item(other) == entry, oneKey);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Folding, colPlaylistKeyTest,
-    testing::Values(KeyPair{"CapitalsAToZ", "http://Radio.AZ", "HTTP://radio.az", true},
-                    KeyPair{"SharpS", QStringLiteral(u"http://stra\u00DFe"), "http://STRASSE", true},
-                    KeyPair{"CapitalSharpS", QStringLiteral(u"\u1E9E"), "ss", true},
-                    KeyPair{"Ligature", QStringLiteral(u"\uFB01le"), "FILE", true},
-                    KeyPair{"FinalSigma", QStringLiteral(u"\u03A3\u0391\u03A3"), QStringLiteral(u"\u03C3\u03B1\u03C2"),
-                            true},
-                    KeyPair{"DottedCapitalI", QStringLiteral(u"\u0130"), QStringLiteral(u"i\u0307"), true},
-                    KeyPair{"DotlessI", QStringLiteral(u"http://\u0131"), "http://I", false}),
-    [](const testing::TestParamInfo<KeyPair>& info) { return std::string(info.param.name); });
 
 // What the random walk below does not try: titles differing in case or blanks, misses,
 // and a holder keeping its entry after the collection lets go of it.
