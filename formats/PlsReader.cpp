@@ -2,6 +2,8 @@
 #include "formats/IntegerConversion.h"
 #include "formats/PlaylistFormats.h"
 
+#include <algorithm>
+
 namespace orvanta {
 
 namespace {
@@ -35,13 +37,37 @@ struct KeyedLine {
     bool numbered = false;
 };
 
+// Whether the line starts with the lower-case letters of name, in any letter case: setting
+// bit 0x20 lowers an ASCII capital and leaves the lower-case letter as it is.
+bool startsWithInAnyCase(QByteArrayView line, QByteArrayView name)
+{
+    return line.size() >= name.size() && std::equal(name.begin(), name.end(), line.begin(), [](char letter, char c) {
+               return (c | 0x20) == letter;
+           });
+}
+
 KeyedLine keyOf(QByteArrayView line)
 {
-    static const std::pair<QByteArrayView, Key> keys[] = {
-        {"file", Key::File}, {"title", Key::Title}, {"length", Key::Length}};
-    for (const auto& [name, key] : keys) {
-        if (line.size() <= name.size() || line.first(name.size()).compare(name, Qt::CaseInsensitive) != 0)
-            continue;
+    QByteArrayView name;
+    Key key = Key::None;
+    // Each key has a first letter of its own.
+    switch (line.isEmpty() ? 0 : line[0] | 0x20) {
+    case 'f':
+        name = "file";
+        key = Key::File;
+        break;
+    case 't':
+        name = "title";
+        key = Key::Title;
+        break;
+    case 'l':
+        name = "length";
+        key = Key::Length;
+        break;
+    default:
+        return {};
+    }
+    if (startsWithInAnyCase(line, name)) {
         qsizetype end = name.size();
         while (end < line.size() && line[end] >= '0' && line[end] <= '9')
             ++end;

@@ -3,6 +3,7 @@
 
 #include <QXmlStreamReader>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -107,7 +108,9 @@ private:
 
 bool isXspf(const QByteArray& bytes)
 {
-    QXmlStreamReader xml(bytes);
+    // The root element stands right after the XML declaration; the reader would decode the
+    // whole of any other file, 32 MiB at most, to look for it.
+    QXmlStreamReader xml(bytes.first(std::min<qsizetype>(bytes.size(), 64 * 1024)));
     return xml.readNextStartElement() && xml.name() == u"playlist" && xml.namespaceUri() == XspfNamespace;
 }
 

@@ -1,17 +1,13 @@
 #include "model/KeyFolding.h"
 
-#include <algorithm>
-
 namespace orvanta {
 
-QString foldKey(const QString& key)
+namespace {
+
+QString fullFolding(const QString& key)
 {
-    // Qt's folding maps each character to one character, and hands back the text itself,
-    // shared rather than copied, when nothing changes: a lower-case address costs no copy.
+    // Qt's folding maps each character to one character.
     const QString simple = key.toCaseFolded();
-    // Every character whose full folding is longer than one character lies beyond ASCII.
-    if (std::all_of(simple.cbegin(), simple.cend(), [](QChar c) { return c.unicode() < 0x80; }))
-        return simple;
     QString full;
     full.reserve(simple.size());
     for (const QChar c : simple) {
@@ -31,6 +27,33 @@ QString foldKey(const QString& key)
             full += c;
     }
     return full;
+}
+
+} // namespace
+
+QString foldKey(const QString& key)
+{
+    // Stream addresses are nearly always ASCII, whose folding lowers A to Z; Qt's folding
+    // looks each character up in its tables, which cost as much as the rest of adding a
+    // station. A lower-case address comes back shared, not copied.
+    // One pass without a branch, which the compiler turns into a few instructions per
+    // character: every bit any character has, and whether one is a capital.
+    char16_t bits = 0;
+    bool hasCapital = false;
+    for (const QChar c : key) {
+        bits |= c.unicode();
+        hasCapital |= static_cast<char16_t>(c.unicode() - u'A') < 26;
+    }
+    if (bits >= 0x80)
+        return fullFolding(key);
+    if (!hasCapital)
+        return key;
+    QString lowered = key;
+    for (QChar& c : lowered) {
+        if (c >= u'A' && c <= u'Z')
+            c = QChar(c.unicode() + (u'a' - u'A'));
+    }
+    return lowered;
 }
 
 } // namespace orvanta
