@@ -5,7 +5,8 @@ Usage: /usr/bin/python3 write_playlist.py WRITER FILE
 Reads the stations from standard input, one per line as "<address><TAB><title>".
 WRITER: totem-pls, totem-m3u, totem-xspf (totem-pl-parser's writer through GObject
 introspection, as Totem and Rhythmbox save), configparser (Python's, keys as written, no blanks
-around "=", as a script would write a .pls).
+around "=", as a script would write a .pls), published-pls (by hand, as radio sites publish a
+.pls: LF line ends, the entry count first, no length lines).
 Exit 0: written; 1: the writer failed; 2: the writer is not installed; 64: wrong arguments.
 """
 import configparser
@@ -50,11 +51,20 @@ def config_parser(path, stations):
         parser.write(file, space_around_delimiters=False)
 
 
+def published(path, stations):
+    lines = ["[playlist]", f"numberofentries={len(stations)}"]
+    for number, (address, title) in enumerate(stations, start=1):
+        lines += [f"File{number}={address}", f"Title{number}={title}"]
+    with open(path, "w", encoding="utf-8", newline="\n") as file:
+        file.write("\n".join(lines + ["Version=2", ""]))
+
+
 WRITERS = {
     "totem-pls": lambda path, stations: totem(path, stations, "pls"),
     "totem-m3u": lambda path, stations: totem(path, stations, "m3u"),
     "totem-xspf": lambda path, stations: totem(path, stations, "xspf"),
     "configparser": config_parser,
+    "published-pls": published,
 }
 
 if __name__ == "__main__":

@@ -60,8 +60,7 @@ TEST_P(RealReadersTest, TakesTheStandardFormWholeWithTitles)
 INSTANTIATE_TEST_SUITE_P(Players, RealReadersTest, ::testing::Values("totem", "configparser", "mpg123"), byPlayer);
 
 // Each file is named as its kind is: "totem.m3u", "configparser" (read as .pls by its
-// header). (The form radio sites publish, LF only with the entry count first and no lengths,
-// is PlaylistReadingTest's StationsWithoutLengthOrTitle.)
+// header), "published.pls" (as radio sites publish: LF only, the entry count first, no lengths).
 TEST_P(RealWritersTest, TheImportTakesEveryStationWholeWithTitles)
 {
     const QString path = at(QString(GetParam()).replace('-', '.'));
@@ -75,4 +74,5 @@ TEST_P(RealWritersTest, TheImportTakesEveryStationWholeWithTitles)
 }
 
 INSTANTIATE_TEST_SUITE_P(Players, RealWritersTest,
-                         ::testing::Values("totem-pls", "totem-m3u", "totem-xspf", "configparser"), byPlayer);
+                         ::testing::Values("totem-pls", "totem-m3u", "totem-xspf", "configparser", "published-pls"),
+                         byPlayer);
