@@ -246,11 +246,10 @@ TEST_F(MainWindow, DroppedFilesAreImportedAndOtherDataRefused)
     EXPECT_TRUE(QTest::qWaitFor([this] { return shown() == "A*BCDEF|XY|"; })) << shown().toStdString();
 }
 
-// Qt reads the system's locale and scale factor at start, so the test runs itself again
-// under a German locale, whose numbers have a decimal comma, at a scale factor of 2, where
-// Qt's offscreen 800x600 screen is smaller than the window.
 // The commands read numbers in the locale they are given (tests/ui); the window gives them
-// the system's.
+// the system's. Qt reads the system's locale and scale factor at start, so the test runs
+// itself again under a German locale, whose numbers have a decimal comma, at a scale
+// factor of 2, where Qt's offscreen 800x600 screen is smaller than the window.
 TEST_F(MainWindow, ReadsNumbersAsTheSystemWritesThemAndKeepsItsTopLeftOnTheScreen)
 {
     if (qgetenv("QT_SCALE_FACTOR") != "2") {
@@ -266,7 +265,7 @@ TEST_F(MainWindow, ReadsNumbersAsTheSystemWritesThemAndKeepsItsTopLeftOnTheScree
     const QRect screen = window.screen()->availableGeometry();
     ASSERT_LT(screen.width(), window.width());
     EXPECT_TRUE(screen.contains(window.geometry().topLeft()));
-    EXPECT_EQ(parts.numberLocale, QLocale::system()) << "a length of 2,5 would be read as 25";
+    EXPECT_EQ(parts.numberLocale, QLocale::system()) << "the C locale misreads a German 2,5";
 }
 
 } // namespace
