@@ -17,6 +17,7 @@ namespace {
 struct Shown {
     const char* name;
     QString title, shown;
+    friend void PrintTo(const Shown& row, std::ostream* out) { *out << row.name; }
 };
 
 class ListDisplay : public ::testing::TestWithParam<Shown> {};
