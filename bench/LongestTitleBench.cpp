@@ -1,6 +1,6 @@
 #include "CpuTime.h"
 #include "HeadlessProgram.h"
-#include "formats/PlaylistReader.h"
+#include "pls/PlaylistReader.h"
 #include "ui/qt/PlayListMainWindow.h"
 
 #include <QAbstractItemView>

@@ -1,6 +1,6 @@
 #include "ui/EditDialog.h"
 
-#include "formats/IntegerConversion.h"
+#include "pls/IntegerConversion.h"
 #include "ui/Module1.h"
 
 #include <optional>

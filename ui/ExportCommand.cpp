@@ -1,7 +1,7 @@
 #include "ui/ExportCommand.h"
 
-#include "formats/PlaylistFile.h"
-#include "formats/PlaylistWriter.h"
+#include "pls/PlaylistFile.h"
+#include "pls/PlaylistWriter.h"
 #include "ui/Module1.h"
 
 #include <stdexcept>

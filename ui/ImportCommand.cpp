@@ -1,7 +1,7 @@
 #include "ui/ImportCommand.h"
 
-#include "formats/PlaylistReader.h"
 #include "model/PlaylistErrors.h"
+#include "pls/PlaylistReader.h"
 #include "ui/Module1.h"
 
 #include <QStringList>

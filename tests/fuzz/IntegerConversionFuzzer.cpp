@@ -1,4 +1,4 @@
-#include "formats/IntegerConversion.h"
+#include "pls/IntegerConversion.h"
 
 #include <QLocale>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "formats/PlaylistReader.h"
 #include "model/PlaylistErrors.h"
 #include "model/colPlaylist.h"
+#include "pls/PlaylistReader.h"
 
 #include <QByteArrayView>
 #include <QLocale>

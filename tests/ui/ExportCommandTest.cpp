@@ -5,7 +5,7 @@
 // picks: ProgramPropertyTest; that form against real readers: RealReadersTest.)
 #include "CommandTest.h"
 
-#include "formats/PlaylistFile.h"
+#include "pls/PlaylistFile.h"
 
 #include <QDir>
 #include <QFile>

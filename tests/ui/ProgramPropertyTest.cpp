@@ -4,8 +4,8 @@
 // without its title in a list.
 #include "CommandTest.h"
 
-#include "formats/PlaylistFile.h"
-#include "formats/PlaylistReader.h"
+#include "pls/PlaylistFile.h"
+#include "pls/PlaylistReader.h"
 #include "ui/EditDialog.h"
 #include "ui/FocusTracking.h"
 #include "ui/ListCommands.h"

@@ -1,6 +1,6 @@
 #include "ui/qt/EditDialogWindow.h"
 
-#include "formats/PlaylistReader.h"
+#include "pls/PlaylistReader.h"
 #include "ui/EditDialog.h"
 #include "ui/qt/SingleLineValidator.h"
 

@@ -1,7 +1,7 @@
 // The integer conversion reads an optional "-" and up to five ASCII digits by itself,
 // without the locale. That holds only while every locale reads such text as that number,
 // whatever its own digits and minus sign: this checks it over all of Qt's locales.
-#include "formats/IntegerConversion.h"
+#include "pls/IntegerConversion.h"
 
 #include <QLocale>
 

@@ -1,6 +1,6 @@
 #include "NamedCases.h"
-#include "formats/IntegerConversion.h"
-#include "formats/PlaylistReader.h"
+#include "pls/IntegerConversion.h"
+#include "pls/PlaylistReader.h"
 
 #include <QStringEncoder>
 

@@ -1,4 +1,4 @@
-#include "formats/IntegerConversion.h"
+#include "pls/IntegerConversion.h"
 
 #include <cmath>
 #include <limits>

@@ -2,8 +2,8 @@
 
 // What the readers of the single formats share; the program reads through readPlaylist.
 
-#include "formats/PlaylistReader.h"
-#include "formats/PlaylistText.h"
+#include "pls/PlaylistReader.h"
+#include "pls/PlaylistText.h"
 
 namespace orvanta {
 

@@ -1,6 +1,6 @@
-#include "formats/PlaylistFile.h"
+#include "pls/PlaylistFile.h"
 
-#include "formats/PlaylistReader.h"
+#include "pls/PlaylistReader.h"
 
 #include <QFile>
 #include <QFileInfo>

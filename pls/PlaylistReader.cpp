@@ -1,7 +1,7 @@
-#include "formats/PlaylistReader.h"
+#include "pls/PlaylistReader.h"
 
-#include "formats/PlaylistFile.h"
-#include "formats/PlaylistFormats.h"
+#include "pls/PlaylistFile.h"
+#include "pls/PlaylistFormats.h"
 
 #include <QFileInfo>
 

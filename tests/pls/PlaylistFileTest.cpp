@@ -1,8 +1,8 @@
 // The file's bytes as the import reads them: only from a regular file, up to the bound,
 // and never waiting on what is not a regular file.
-#include "formats/PlaylistFile.h"
+#include "pls/PlaylistFile.h"
 #include "GeneratedPlaylists.h"
-#include "formats/PlaylistReader.h"
+#include "pls/PlaylistReader.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "formats/PlaylistWriter.h"
+#include "pls/PlaylistWriter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // M3U playlists, as VLC, MPD, mpv and totem-pl-parser write them, and their UTF-8 form .m3u8.
-#include "formats/IntegerConversion.h"
-#include "formats/PlaylistFormats.h"
+#include "pls/IntegerConversion.h"
+#include "pls/PlaylistFormats.h"
 
 #include <optional>
 

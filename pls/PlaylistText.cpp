@@ -1,4 +1,4 @@
-#include "formats/PlaylistText.h"
+#include "pls/PlaylistText.h"
 
 #include <QStringDecoder>
 

@@ -1,6 +1,6 @@
 // Shoutcast .pls files: the header, the lines after it, and files without a header.
-#include "formats/IntegerConversion.h"
-#include "formats/PlaylistFormats.h"
+#include "pls/IntegerConversion.h"
+#include "pls/PlaylistFormats.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // XSPF playlists ("spiff"), as VLC and totem-pl-parser write them.
-#include "formats/PlaylistFormats.h"
+#include "pls/PlaylistFormats.h"
 
 #include <QXmlStreamReader>
 
