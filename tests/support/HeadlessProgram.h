@@ -6,10 +6,15 @@
 
 #include "GeneratedPlaylists.h"
 #include "MemoryListBox.h"
+#include "NamedCases.h"
 #include "QStringPrinting.h"
 #include "ui/EditDialogView.h"
+#include "ui/ExportCommand.h"
+#include "ui/ImportCommand.h"
 #include "ui/MainWindowParts.h"
 #include "ui/Module1.h"
+
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -135,11 +140,29 @@ inline std::string render(const HeadlessProgram& program)
     return text.trimmed().toStdString();
 }
 
-// Each test starts as the program does: no collection yet, ListFocus 0.
+// Each test starts as the program does, no collection yet, ListFocus 0, with the program
+// without a display, a scratch folder for the files the user picks, and steps that set a scene.
 class HeadlessProgramTest : public ::testing::Test {
 protected:
     void SetUp() override { Module1::reset(); }
     void TearDown() override { Module1::reset(); }
+
+    QString at(const QString& name) const { return folder.filePath(name); }
+    // A station at its address, its title listed at the end of the list.
+    static void listStation(ListBox& list, const QString& title, const QString& file)
+    {
+        Module1::Playlists().Add(1, file, title, -1, file);
+        list.AddItem(title);
+    }
+    // Picks the paths in one choice of the open dialog; none cancels.
+    void import(const QStringList& paths)
+    {
+        program.chooser.answers = {paths};
+        btn_Import_Click(program.parts);
+    }
+
+    QTemporaryDir folder;
+    HeadlessProgram program;
 };
 
 } // namespace orvanta::testing

@@ -3,7 +3,7 @@
 // has other links, what a failure keeps of the old file and its owner. (The bytes of each
 // form: PlaylistWritingTest; the output list read back in its order and the form "Version 2"
 // picks: ProgramPropertyTest; that form against real readers: RealReadersTest.)
-#include "CommandTest.h"
+#include "HeadlessProgram.h"
 
 #include "pls/PlaylistFile.h"
 
@@ -25,7 +25,7 @@ using namespace orvanta::testing;
 
 namespace {
 
-class ExportCommandTest : public CommandTest {
+class ExportCommandTest : public HeadlessProgramTest {
 protected:
     static QString failure(const QString& path, const QString& reason, bool oldFileKept = false)
     {

@@ -2,14 +2,14 @@
 // messages, with the file and line; a listed title ending its file; several files in one
 // choice; a full list; the stations kept before a failure; the file closed. (Lengths in the
 // window's number locale: the window tests, tests/ui/qt/MainWindowTest.cpp.)
-#include "CommandTest.h"
+#include "HeadlessProgram.h"
 
 #include <QDir>
 
 using namespace orvanta;
 using namespace orvanta::testing;
 
-using ImportCommandTest = CommandTest;
+using ImportCommandTest = HeadlessProgramTest;
 
 // Whatever ends an import early is said once, naming the line where it was found; the
 // stations before it stay, and the file is closed. A file without stations says so.

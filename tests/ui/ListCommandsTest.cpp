@@ -1,7 +1,7 @@
 // The five buttons between the lists. (Each move and delete through the window's own
 // clicks: the window tests, tests/ui/qt/MainWindowTest.cpp; stations without an address,
 // deleted by identity: ProgramPropertyTest's random walk.)
-#include "CommandTest.h"
+#include "HeadlessProgram.h"
 
 #include "ui/ListCommands.h"
 
@@ -25,7 +25,7 @@ struct Case {
     // "output" or "import": the list the one message shown calls full.
     const char* full = "";
 };
-class ListCommandsTest : public CommandTest, public ::testing::WithParamInterface<Case> {
+class ListCommandsTest : public HeadlessProgramTest, public ::testing::WithParamInterface<Case> {
 protected:
     static void fill(MemoryListBox& list, const QString& items)
     {

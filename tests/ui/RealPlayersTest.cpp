@@ -1,7 +1,7 @@
 // Playlists go both ways between the program and real players from Debian: they read what
 // the export writes, and what they write the import reads, whole, with titles, in order.
 // tests/players/ runs each player and prints what it read or writes what it is given.
-#include "CommandTest.h"
+#include "HeadlessProgram.h"
 
 #include <QProcess>
 
@@ -39,8 +39,8 @@ std::pair<QStringList, int> runPlayer(QStringList arguments, const QByteArray& i
 }
 
 // Each case is a player as the scripts name it.
-class RealReadersTest : public CommandTest, public ::testing::WithParamInterface<const char*> {};
-class RealWritersTest : public CommandTest, public ::testing::WithParamInterface<const char*> {};
+class RealReadersTest : public HeadlessProgramTest, public ::testing::WithParamInterface<const char*> {};
+class RealWritersTest : public HeadlessProgramTest, public ::testing::WithParamInterface<const char*> {};
 const auto byPlayer = [](const auto& info) { return QString(info.param).remove('-').toStdString(); };
 
 } // namespace
