@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The program as a user starts it: its command line without a display, then, on a virtual
-# display, two playlists named on the command line, whose stations are moved to the output
-# list and exported by keyboard alone, as Tab, Space and Ctrl+S reach them. The export shows
-# what the import list held. Exits 77 (skipped) where xvfb-run or xdotool is missing, but in CI.
+# display, two playlists named on the command line and a third opened with Ctrl+O, whose
+# stations are moved to the output list and exported by keyboard alone, as Tab, Space and
+# Ctrl+S reach them. The export shows what the import list held. Exits 77 (skipped) where
+# xvfb-run or xdotool is missing, but in CI.
 set -euo pipefail
 program=$1
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -33,6 +34,7 @@ if ! command -v xvfb-run >/dev/null || ! command -v xdotool >/dev/null; then
 fi
 printf '[playlist]\r\nFile1=http://one.example/\r\nTitle1=First\r\nLength1=-1\r\n' >"$work/first.pls"
 printf '#EXTM3U\n#EXTINF:-1,Second\nhttp://two.example/\n#EXTINF:-1,Third\nhttp://three.example/\n' >"$work/second.m3u8"
+printf '[playlist]\nFile1=http://four.example/\nTitle1=Fourth\n' >"$work/fourth.pls"
 export program work
 # Qt's own dialogs, whatever the desktop, so the keys below reach a known dialog.
 env -u QT_QPA_PLATFORMTHEME -u XDG_CURRENT_DESKTOP -u QT_QPA_PLATFORM \
@@ -41,6 +43,12 @@ env -u QT_QPA_PLATFORMTHEME -u XDG_CURRENT_DESKTOP -u QT_QPA_PLATFORM \
     trap "kill $! 2>/dev/null" EXIT
     window=$(timeout 20 xdotool search --sync --name "^Orvanta Playlist Builder\$" | head -1)
     xdotool windowfocus --sync "$window"
+    # Ctrl+O imports a third playlist through the open dialog.
+    xdotool key ctrl+o
+    timeout 20 xdotool search --sync --name "^Select a Shoutcast Playlist\$" >/dev/null
+    xdotool type --delay 20 "$work/fourth.pls"
+    xdotool key Return
+    timeout 20 xdotool search --sync --name "^Orvanta Playlist Builder\$" windowfocus --sync >/dev/null
     # The focus starts on Export; six Tabs reach ">>".
     xdotool key --delay 50 Tab Tab Tab Tab Tab Tab space ctrl+s
     timeout 20 xdotool search --sync --name "^Please save your Playlist\$" >/dev/null
@@ -50,5 +58,5 @@ env -u QT_QPA_PLATFORMTHEME -u XDG_CURRENT_DESKTOP -u QT_QPA_PLATFORM \
 ' || fail "driving the window failed: $(cat "$work/log")"
 [[ -s $work/out.pls ]] || fail "nothing was exported: $(cat "$work/log")"
 titles=$(tr -d '\r' <"$work/out.pls" | sed -n 's/^Title1=//p' | paste -sd ' ')
-[[ $titles == "First Second Third" ]] || fail "the export holds the titles \"$titles\""
+[[ $titles == "First Second Third Fourth" ]] || fail "the export holds the titles \"$titles\""
 echo "command line answered; two playlists named at start were listed and exported"

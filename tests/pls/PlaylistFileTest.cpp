@@ -57,26 +57,24 @@ TEST(PlaylistFileBytesTest, AFifoSwappedInAtAnyMomentIsRefusedWithoutWaiting)
     const QString path = orvanta::testing::writeFile(folder.filePath("a.pls"), "[playlist]");
     const QByteArray names[] = {QFile::encodeName(path), QFile::encodeName(folder.filePath("b.pls"))};
     ASSERT_EQ(::mkfifo(names[1].constData(), 0600), 0);
-    constexpr int Rounds = 100000;
-    std::atomic<int> round = 0;
+    std::atomic<int> reads = 0;
     std::atomic<bool> waited = false;
-    const auto racing = [&] { return round < Rounds && !waited; };
     std::thread swapper([&] {
-        QElapsedTimer sinceRound;
-        sinceRound.start();
-        for (int seen = 0; racing(); ::renameat2(AT_FDCWD, names[0], AT_FDCWD, names[1], RENAME_EXCHANGE)) {
-            if (round != seen) {
-                seen = round;
-                sinceRound.restart();
-            } else if (sinceRound.hasExpired(1000)) {
-                waited = true;
-                for (const QByteArray& name : names)
-                    if (const int writer = ::open(name, O_WRONLY | O_NONBLOCK); writer >= 0)
-                        ::close(writer);
+        QElapsedTimer sinceRead;
+        for (int seen = -1; reads < 100000 && !waited;
+             ::renameat2(AT_FDCWD, names[0], AT_FDCWD, names[1], RENAME_EXCHANGE)) {
+            if (const int now = reads; now != seen) {
+                seen = now;
+                sinceRead.start();
             }
+            waited = sinceRead.hasExpired(1000);
+        }
+        for (const QByteArray& name : names) { // lets a waiting read go
+            if (const int writer = ::open(name, O_WRONLY | O_NONBLOCK); writer >= 0)
+                ::close(writer);
         }
     });
-    for (; racing(); ++round) {
+    for (; reads < 100000 && !waited; ++reads) {
         try {
             EXPECT_EQ(readPlaylistBytes(path), "[playlist]");
         } catch (const PlaylistReadError& error) {

@@ -97,7 +97,6 @@ const ReadCase withHeader[] = {
     {"Utf16LittleEndian", utf16(QStringEncoder::Utf16LE, u"[playlist]\r\nFile1=\u00e9\r\nLength1=3"),
      "1|\u00e9|\u00e9|3"},
     {"Utf16BigEndian", utf16(QStringEncoder::Utf16BE, u"[playlist]\nFile1=a\nTitle1=\u65e5\n"), "1|a|\u65e5|-1"},
-    {"Empty", "", ""},
     // No address or title longer than the bound is read, whatever the key's number; lines
     // skipped are no values.
     {"LongestTitle", "[playlist]\nTitle12345=" + longest + "\nLength1=1", "1||" + longest.toStdString() + "|1"},

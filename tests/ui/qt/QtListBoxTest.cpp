@@ -56,17 +56,4 @@ TEST(ListRows, AreNoWiderThanTheListSoALongTitleEndsInAnEllipsis)
     EXPECT_EQ(view.visualRect(view.model()->index(1, 0)).width(), view.viewport()->width());
 }
 
-// Counts are 16-bit: a batch goes in whole or not at all.
-TEST(QtListBox, AFullListRefusesMoreItems)
-{
-    QListView view;
-    QtListBox list(view);
-    list.AddItems(QStringList(ListBox::MaxItems - 2, "x"));
-    EXPECT_THROW(list.AddItems({"y", "y", "y"}), ListFullError);
-    list.AddItems({"a", "b"});
-    EXPECT_THROW(list.AddItem("one too many"), ListFullError);
-    EXPECT_THROW(list.AddItems({"z"}), ListFullError);
-    EXPECT_EQ(list.ListCount(), ListBox::MaxItems);
-}
-
 } // namespace
