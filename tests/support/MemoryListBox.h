@@ -25,12 +25,11 @@ public:
         m_selected = m_selected == index ? -1 : m_selected - (m_selected > index);
     }
     void Unselect(qint16 index) override { m_selected = m_selected == checked(index) ? -1 : m_selected; }
-    void Refresh() override { ++m_refreshCount; }
+    void Refresh() override {}
 
     // What a user's click does: selects one item, unselecting any other.
     void select(qint16 index) { m_selected = checked(index); }
     QStringList items() const { return m_items; }
-    int refreshCount() const { return m_refreshCount; }
 
 private:
     qint16 checked(qint16 index) const
@@ -42,7 +41,6 @@ private:
 
     QStringList m_items;
     qint16 m_selected = -1;
-    int m_refreshCount = 0;
 };
 
 } // namespace orvanta::testing
