@@ -21,7 +21,8 @@ struct KeyPair {
 class colPlaylistKeyTest : public ::testing::TestWithParam<KeyPair> {};
 
 const KeyPair keyPairs[] = {
-    {"CapitalsAToZ", "http://Radio.AZ", "HTTP://radio.az", true},
+    {"CapitalAAlone", "http://A", "http://a", true},
+    {"CapitalZAlone", "http://z", "http://Z", true},
     {"SharpS", QStringLiteral(u"http://stra\u00DFe"), "http://STRASSE", true},
     {"CapitalSharpS", QStringLiteral(u"\u1E9E"), "ss", true},
     {"Ligature", QStringLiteral(u"\uFB01le"), "FILE", true},
