@@ -6,7 +6,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev fonts-dejavu-core
     libgtest-dev libbenchmark-dev
-    xvfb xauth xdotool   # the program started with two playlists, driven by keyboard
+    xvfb xauth xdotool x11-utils   # the program started with two playlists, driven by keyboard
     desktop-file-utils appstream shared-mime-info
     python3-gi gir1.2-totemplparser-1.0 mpg123   # real players read the export
     dpkg-dev file lintian   # the Debian package: Depends computed by dpkg-shlibdeps, then lintian

@@ -39,21 +39,60 @@ export program work
 # Qt's own dialogs, whatever the desktop, so the keys below reach a known dialog.
 env -u QT_QPA_PLATFORMTHEME -u XDG_CURRENT_DESKTOP -u QT_QPA_PLATFORM \
     xvfb-run -a -s '-screen 0 1024x768x24' bash -euo pipefail -c '
+    # A window is named before it is mapped, windows come and go while xdotool searches,
+    # and a key sent while a closed dialog still holds the keyboard is lost: each step
+    # waits until its window is on screen or gone, and until keys reach it.
+    visible() { xdotool search --onlyvisible --name "^$1\$" 2>"$work/search"; }
+    shown() {
+        for _ in $(seq 300); do
+            visible "$1" | head -1 | grep . && return 0
+            sleep 0.1
+        done
+        echo "the window \"$1\" did not appear" >&2
+        return 1
+    }
+    gone() {
+        for _ in $(seq 300); do
+            ! visible "$1" >/dev/null && [[ ! -s $work/search ]] && return 0
+            sleep 0.1
+        done
+        echo "the window \"$1\" stayed open" >&2
+        return 1
+    }
+    # Shift, on which no control acts, is pressed until the window reports it.
+    reaches() {
+        local window
+        window=$(shown "$1")
+        xdotool windowfocus --sync "$window"
+        xev -id "$window" -event keyboard >"$work/keys" &
+        for _ in $(seq 100); do
+            xdotool key shift
+            sleep 0.1
+            if grep -q Shift_L "$work/keys"; then
+                kill $!
+                return 0
+            fi
+        done
+        kill $!
+        echo "keys did not reach \"$1\"" >&2
+        return 1
+    }
     "$program" "$work/first.pls" "$work/second.m3u8" 2>"$work/log" &
     trap "kill $! 2>/dev/null" EXIT
-    window=$(timeout 20 xdotool search --sync --name "^Orvanta Playlist Builder\$" | head -1)
-    xdotool windowfocus --sync "$window"
+    reaches "Orvanta Playlist Builder"
     # Ctrl+O imports a third playlist through the open dialog.
     xdotool key ctrl+o
-    timeout 20 xdotool search --sync --name "^Select a Shoutcast Playlist\$" >/dev/null
+    reaches "Select a Shoutcast Playlist"
     xdotool type --delay 20 "$work/fourth.pls"
     xdotool key Return
-    timeout 20 xdotool search --sync --name "^Orvanta Playlist Builder\$" windowfocus --sync >/dev/null
+    gone "Select a Shoutcast Playlist"
+    reaches "Orvanta Playlist Builder"
     # The focus starts on Export; six Tabs reach ">>".
     xdotool key --delay 50 Tab Tab Tab Tab Tab Tab space ctrl+s
-    timeout 20 xdotool search --sync --name "^Please save your Playlist\$" >/dev/null
+    reaches "Please save your Playlist"
     xdotool key ctrl+a type --delay 20 "$work/out.pls"
     xdotool key Return
+    gone "Please save your Playlist"
     for _ in $(seq 100); do [[ -s $work/out.pls ]] && break; sleep 0.1; done
 ' || fail "driving the window failed: $(cat "$work/log")"
 [[ -s $work/out.pls ]] || fail "nothing was exported: $(cat "$work/log")"
