@@ -58,6 +58,9 @@ void btn_Export_Click(MainWindowParts& parts)
     dialog.DialogTitle = QStringLiteral("Please save your Playlist");
     dialog.FileName = QStringLiteral("MyPlaylist.pls");
     dialog.DefaultExt = QStringLiteral(".pls");
+    // The dialog keeps the import's filters otherwise, and one of them offers names of
+    // formats the export does not write.
+    dialog.Filter = QStringLiteral("(Shoutcast Playlist) *.pls|*.pls");
     dialog.CancelError = true;
     try {
         dialog.ShowSave();

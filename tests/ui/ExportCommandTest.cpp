@@ -163,3 +163,12 @@ TEST_F(ExportCommandTest, AFullDiskLeavesAFileWrittenInPlaceWhole)
     EXPECT_EQ(readPlaylistBytes(path), older);
     EXPECT_EQ(program.messages.shown, QStringList(failure(path, qt_error_string(ENOSPC), true)));
 }
+
+// The save dialog offers the one format the export writes, not the import's others.
+TEST_F(ExportCommandTest, TheSaveDialogOffersOnlyTheFormatItWrites)
+{
+    import({});
+    exportTo(at("out.pls"));
+    ASSERT_EQ(program.chooser.saved.size(), 1U);
+    EXPECT_EQ(program.chooser.saved[0].filters, QList<FileTypeFilter>({{"(Shoutcast Playlist) *.pls", "*.pls"}}));
+}
