@@ -1,6 +1,7 @@
 #include "ui/qt/QtFileChooser.h"
 
 #include "ui/MessageBox.h"
+#include "ui/VisibleText.h"
 #include "ui/qt/QtMessageBox.h"
 #include "ui/qt/UnsavedDialogSettings.h"
 
@@ -82,7 +83,7 @@ QStringList QtFileChooser::choose(const FileDialogRequest& request, FileDialogKi
 bool QtFileChooser::confirmReplacing(const QString& path)
 {
     QMessageBox box(&m_window);
-    const QString name = QFileInfo(path).fileName();
+    const QString name = visibleText(QFileInfo(path).fileName());
     configureMessageBox(box, QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(name), AppTitle);
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::No);
@@ -92,7 +93,7 @@ bool QtFileChooser::confirmReplacing(const QString& path)
 void QtFileChooser::reportNotFound(const QString& path)
 {
     QMessageBox box(&m_window);
-    const QString name = QFileInfo(path).fileName();
+    const QString name = visibleText(QFileInfo(path).fileName());
     configureMessageBox(box, QStringLiteral("%1\nFile not found.\nPlease check the file name.").arg(name), AppTitle);
     box.exec();
 }

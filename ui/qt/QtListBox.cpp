@@ -1,10 +1,11 @@
 #include "ui/qt/QtListBox.h"
 
+#include "ui/VisibleText.h"
+
 #include <QItemSelectionModel>
 #include <QListView>
 #include <QStyledItemDelegate>
 
-#include <algorithm>
 #include <string>
 
 namespace orvanta {
@@ -14,39 +15,6 @@ namespace {
 // A list shows one line of a title, a few hundred characters at most; laying out the
 // whole of a title tens of thousands of characters long on every repaint froze the window.
 constexpr qsizetype ShownCharacters = 1000;
-
-// Characters that change how a title looks without showing themselves: the C0 and C1
-// controls, DEL, and the bidirectional controls, which can make "abc<U+202E>gpj.exe" read
-// as "abcexe.jpg".
-bool isHiddenControl(QChar c)
-{
-    const char16_t u = c.unicode();
-    return u < 0x20 || (u >= 0x7f && u <= 0x9f) || u == 0x061c || u == 0x200e || u == 0x200f
-           || (u >= 0x202a && u <= 0x202e) || (u >= 0x2066 && u <= 0x2069);
-}
-
-// What a list shows for a title: its first ShownCharacters characters, each hidden control
-// among them as its code point ("<U+202E>"), so that two different titles never look the
-// same because of them. A code rather than a control picture ("␉"): DejaVu Sans, Debian's
-// default font, has no control pictures, and without a font that has them each one showed
-// as the same empty box.
-QString shownTitle(const QString& title)
-{
-    const QStringView kept = QStringView(title).first(std::min(title.size(), ShownCharacters));
-    if (kept.size() == title.size() && std::none_of(kept.begin(), kept.end(), isHiddenControl))
-        return title;
-    QString shown;
-    shown.reserve(kept.size() + 1);
-    for (const QChar c : kept) {
-        if (isHiddenControl(c))
-            shown += QStringLiteral("<U+%1>").arg(QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0'));
-        else
-            shown += c;
-    }
-    if (kept.size() < title.size())
-        shown += u'\u2026';
-    return shown;
-}
 
 // A row is as wide as its list, never wider, so a long title always ends in "…". The view
 // measures one row for all (uniform item sizes): measured by its text, a long title made
@@ -71,7 +39,7 @@ QVariant TitleListModel::data(const QModelIndex& index, int role) const
 {
     if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
-    return shownTitle(m_titles.at(index.row()));
+    return visibleTitle(m_titles.at(index.row()), ShownCharacters);
 }
 
 void TitleListModel::append(QStringList titles)

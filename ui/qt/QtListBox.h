@@ -11,8 +11,8 @@ namespace orvanta {
 
 // The titles of one list as a model for a QListView: one row per title and nothing else,
 // so a list holds a full 32,767 titles in one string list rather than an item object each.
-// A row shows the first 1,000 characters of its title, with a visible mark for each
-// control character in them; the title itself stays as it is.
+// A row shows the first 1,000 characters of its title as visibleTitle does, each character
+// that would draw nothing or a blank as its code; the title itself stays as it is.
 class TitleListModel final : public QAbstractListModel {
     Q_OBJECT
 
