@@ -53,6 +53,14 @@ PlaylistEntry colPlaylist::findPlaylist(const QString& Title) const
 PlaylistEntry colPlaylist::Add(qint16 NumEntries, const QString& File, const QString& Title, qint16 Length,
                                const QString& sKey)
 {
+    return Insert(Count() + 1, NumEntries, File, Title, Length, sKey);
+}
+
+PlaylistEntry colPlaylist::Insert(qsizetype position, qint16 NumEntries, const QString& File, const QString& Title,
+                                  qint16 Length, const QString& sKey)
+{
+    if (position < 1 || position > Count() + 1)
+        throw EntryNotFoundError("no position " + std::to_string(position) + " to insert at");
     // Everything that can fail comes before the first change or undoes it, so that a
     // failed Add leaves the collection as it was.
     auto created = std::make_shared<Node>();
@@ -75,20 +83,29 @@ PlaylistEntry colPlaylist::Add(qint16 NumEntries, const QString& File, const QSt
     Node*& titleSlot =
         m_byTitle.slotFor(created->titleHash, [&Title](const Node& node) { return node.Title() == Title; });
 
-    m_order.append(created);
+    m_order.insert(position - 1, created);
     if (titleSlot) {
+        // The entry that stands first keeps the title's slot.
+        const bool before = position - 1 < m_order.indexOf(titleSlot->shared_from_this());
         try {
-            m_repeatedTitles.insert(Title, created);
+            m_repeatedTitles.insert(Title, before ? titleSlot->shared_from_this() : created);
         } catch (...) {
-            m_order.removeLast();
+            m_order.removeAt(position - 1);
             throw;
         }
+        if (before)
+            titleSlot = created.get();
     } else {
         m_byTitle.fill(titleSlot, created.get());
     }
     if (keySlot)
         m_byKey.fill(*keySlot, created.get());
     return created;
+}
+
+qsizetype colPlaylist::PositionOf(const PlaylistEntry& entry) const
+{
+    return m_order.lastIndexOf(entry) + 1;
 }
 
 void colPlaylist::reserve(qsizetype entries)
@@ -148,20 +165,23 @@ void colPlaylist::remove(Node& node)
         m_byKey.erase(m_byKey.slotOf(&node));
     const QString& title = node.Title();
     if (firstTitled(title) == &node) {
-        // The title's next entry is the least recently added of the later ones.
+        // The title's next entry is the one that stands first of the later ones.
         Node*& first = m_byTitle.slotOf(&node);
         const QList<std::shared_ptr<Node>> later = m_repeatedTitles.values(title);
         if (later.isEmpty()) {
             m_byTitle.erase(first);
         } else {
-            first = later.last().get();
-            m_repeatedTitles.remove(title, later.last());
+            const auto next = std::min_element(later.cbegin(), later.cend(), [this](const auto& a, const auto& b) {
+                return m_order.indexOf(a) < m_order.indexOf(b);
+            });
+            first = next->get();
+            m_repeatedTitles.remove(title, *next);
         }
     } else {
         m_repeatedTitles.remove(title, node.shared_from_this());
     }
     // Last, since this may release the node.
-    m_order.removeAt(m_order.indexOf(node.shared_from_this()));
+    m_order.removeAt(m_order.lastIndexOf(node.shared_from_this()));
 }
 
 } // namespace orvanta

@@ -45,6 +45,16 @@ public:
     // Throws DuplicateKeyError (collection unchanged) when the key is taken.
     PlaylistEntry Add(qint16 NumEntries, const QString& File, const QString& Title, qint16 Length, const QString& sKey);
 
+    // As Add, but the new entry takes the 1-based position (1 to Count() + 1), and the
+    // entries from there on move one place back: undo puts a station back where it stood.
+    // Throws EntryNotFoundError for a position outside that range.
+    PlaylistEntry Insert(qsizetype position, qint16 NumEntries, const QString& File, const QString& Title,
+                         qint16 Length, const QString& sKey);
+
+    // The 1-based position of this very entry, or 0 when it is not stored. Searched from the
+    // end, where undo finds the entries it takes back.
+    qsizetype PositionOf(const PlaylistEntry& entry) const;
+
     // By 1-based position or by key; throw EntryNotFoundError when absent.
     PlaylistEntry Item(qsizetype position) const;
     PlaylistEntry Item(const QString& key) const;

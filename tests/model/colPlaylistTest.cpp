@@ -48,7 +48,7 @@ TEST_P(colPlaylistKeyTest, AreOneKeyExactlyWhenTheirFullFoldingsAgree)
     EXPECT_EQ(playlists.Item(other) == entry, oneKey);
 }
 
-// Random adds and removals of every kind against a plain list searched from the front:
+// Random adds, insertions and removals of every kind against a plain list searched from the front:
 // order, positions, keys, misses and the first entry of each title must agree throughout, as
 // titles repeat, differ in letter case only, and entries go from the front, the middle and
 // the end of their title; a holder keeps its entry.
@@ -73,6 +73,8 @@ TEST(colPlaylistTest, AgreesWithAPlainListThroughRandomAddsAndRemovals)
         ASSERT_TRUE(std::equal(playlists.begin(), playlists.end(), expected.begin(), expected.end(),
                                [](const PlaylistEntry& entry, const Held& held) { return entry == held.entry; }));
         ASSERT_EQ(playlists.Count(), qint32(expected.size()));
+        for (std::size_t i = 0; i < expected.size(); i += 1 + expected.size() / 8)
+            ASSERT_EQ(playlists.PositionOf(expected[i].entry), qsizetype(i) + 1);
         if (!expected.empty()) { // a copy is not the entry, even with its title
             EXPECT_THROW(playlists.RemoveEntry(std::make_shared<const clsPlaylist>(*expected[0].entry)),
                          EntryNotFoundError);
@@ -103,8 +105,11 @@ TEST(colPlaylistTest, AgreesWithAPlainListThroughRandomAddsAndRemovals)
                 const QString key = below(6) ? QStringLiteral("k%1").arg(below(keys)) : QString();
                 const QString title = QStringLiteral("%1%2").arg(below(2) ? 'T' : 't').arg(below(titles));
                 const QString spelled = below(2) ? key : key.toUpper(); // the folding is then not the key itself
+                // Now and then at a place of its own, as undo puts a station back.
+                const qsizetype at = below(3) ? qsizetype(expected.size()) : qsizetype(below(expected.size() + 1));
                 if (key.isEmpty() || !firstWhere(&Held::key, key))
-                    expected.push_back({key, title, playlists.Add(1, spelled, title, -1, spelled)});
+                    expected.insert(expected.begin() + at,
+                                    {key, title, playlists.Insert(at + 1, 1, spelled, title, -1, spelled)});
                 else
                     EXPECT_THROW(playlists.Add(1, key, title, -1, key.toUpper()), DuplicateKeyError);
             } else {
