@@ -77,8 +77,6 @@ public:
 
 private:
     const Node* keyed(const QString& key) const;
-    const Node* nodeOf(const PlaylistEntry& entry) const;
-    void remove(const Node& node);
 
     QList<PlaylistEntry> m_order;                      // the owning references, in insertion order
     QHash<QString, const Node*> m_byKey;               // by folded key
