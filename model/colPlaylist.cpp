@@ -3,50 +3,19 @@
 #include "model/KeyFolding.h"
 #include "model/PlaylistErrors.h"
 
-#include <QHashFunctions>
-
 #include <algorithm>
 #include <string>
 
 namespace orvanta {
 
-colPlaylist::colPlaylist() : m_seed(QHashSeed::globalSeed()) {}
-
-quint32 colPlaylist::hashOf(const QString& text) const
+const colPlaylist::Node* colPlaylist::keyed(const QString& key) const
 {
-    // Qt's seed varies per run, so no playlist can be made to collide on purpose.
-    return static_cast<quint32>(qHash(QStringView(text), m_seed));
-}
-
-colPlaylist::Node* colPlaylist::keyed(const QString& key) const
-{
-    if (key.isEmpty())
-        return nullptr;
-    const QString folded = foldKey(key);
-    return m_byKey.find(hashOf(folded), [&folded](const Node& node) { return node.foldedKey == folded; });
-}
-
-colPlaylist::Node* colPlaylist::firstTitled(const QString& title) const
-{
-    return m_byTitle.find(hashOf(title), [&title](const Node& node) { return node.Title() == title; });
-}
-
-// The collection's node of this very entry, or none.
-colPlaylist::Node* colPlaylist::nodeOf(const PlaylistEntry& entry) const
-{
-    if (!entry)
-        return nullptr;
-    Node* const first = firstTitled(entry->Title());
-    if (!first || first == entry.get())
-        return first;
-    const QList<std::shared_ptr<Node>> later = m_repeatedTitles.values(entry->Title());
-    const auto held = std::find(later.cbegin(), later.cend(), entry);
-    return held == later.cend() ? nullptr : held->get();
+    return key.isEmpty() ? nullptr : m_byKey.value(foldKey(key));
 }
 
 PlaylistEntry colPlaylist::findPlaylist(const QString& Title) const
 {
-    const Node* first = firstTitled(Title);
+    const Node* first = m_byTitle.value(Title);
     return first ? first->shared_from_this() : nullptr;
 }
 
@@ -61,45 +30,35 @@ PlaylistEntry colPlaylist::Insert(qsizetype position, qint16 NumEntries, const Q
 {
     if (position < 1 || position > Count() + 1)
         throw EntryNotFoundError("no position " + std::to_string(position) + " to insert at");
-    // Everything that can fail comes before the first change or undoes it, so that a
-    // failed Add leaves the collection as it was.
     auto created = std::make_shared<Node>();
     created->setNumEntries(NumEntries);
     created->setFile(File);
     created->setTitle(Title);
     created->setLength(Length);
-    Node** keySlot = nullptr;
-    if (!sKey.isEmpty()) {
-        created->foldedKey = foldKey(sKey);
-        created->keyHash = hashOf(created->foldedKey);
-        m_byKey.makeRoomForOne();
-        keySlot = &m_byKey.slotFor(created->keyHash,
-                                   [&created](const Node& node) { return node.foldedKey == created->foldedKey; });
-        if (*keySlot)
-            throw DuplicateKeyError("duplicate key: " + sKey.toStdString());
+    created->foldedKey = sKey.isEmpty() ? QString() : foldKey(sKey);
+    // The slots are filled last, so that a failed Add leaves the collection as it was:
+    // a slot left empty counts as no slot at all.
+    const Node** keySlot = sKey.isEmpty() ? nullptr : &m_byKey[created->foldedKey];
+    if (keySlot && *keySlot)
+        throw DuplicateKeyError("duplicate key: " + sKey.toStdString());
+    const Node*& titleSlot = m_byTitle[Title];
+    // Of a repeated title, the entry that stands first keeps the title's slot; one added at
+    // the end never does, and needs no search.
+    const bool standsFirst =
+        !titleSlot || (position <= Count() && position <= PositionOf(titleSlot->shared_from_this()));
+    if (titleSlot)
+        m_repeatedTitles.insert(Title, standsFirst ? titleSlot : created.get());
+    try {
+        m_order.insert(position - 1, created);
+    } catch (...) {
+        if (titleSlot)
+            m_repeatedTitles.remove(Title, standsFirst ? titleSlot : created.get());
+        throw;
     }
-    created->titleHash = hashOf(Title);
-    m_byTitle.makeRoomForOne();
-    Node*& titleSlot =
-        m_byTitle.slotFor(created->titleHash, [&Title](const Node& node) { return node.Title() == Title; });
-
-    m_order.insert(position - 1, created);
-    if (titleSlot) {
-        // The entry that stands first keeps the title's slot.
-        const bool before = position - 1 < m_order.indexOf(titleSlot->shared_from_this());
-        try {
-            m_repeatedTitles.insert(Title, before ? titleSlot->shared_from_this() : created);
-        } catch (...) {
-            m_order.removeAt(position - 1);
-            throw;
-        }
-        if (before)
-            titleSlot = created.get();
-    } else {
-        m_byTitle.fill(titleSlot, created.get());
-    }
+    if (standsFirst)
+        titleSlot = created.get();
     if (keySlot)
-        m_byKey.fill(*keySlot, created.get());
+        *keySlot = created.get();
     return created;
 }
 
@@ -110,11 +69,12 @@ qsizetype colPlaylist::PositionOf(const PlaylistEntry& entry) const
 
 void colPlaylist::reserve(qsizetype entries)
 {
-    if (entries <= Count())
-        return;
+    // Twice the room keeps each index at most a quarter full: a QHash span holds its first 48
+    // entries in one block and moves them to a larger one beyond that, which at half full
+    // most spans would, leaving the old blocks as holes among the stations.
     m_order.reserve(entries);
-    m_byKey.reserve(static_cast<std::size_t>(entries));
-    m_byTitle.reserve(static_cast<std::size_t>(entries));
+    m_byKey.reserve(2 * entries);
+    m_byTitle.reserve(2 * entries);
 }
 
 PlaylistEntry colPlaylist::Item(qsizetype position) const
@@ -139,49 +99,39 @@ void colPlaylist::Remove(qsizetype position)
 
 void colPlaylist::Remove(const QString& key)
 {
-    Node* node = keyed(key);
-    if (!node)
-        throw EntryNotFoundError("no entry under key: " + key.toStdString());
-    remove(*node);
+    RemoveEntry(Item(key));
 }
 
 void colPlaylist::RemoveEntry(const PlaylistEntry& entry)
 {
-    Node* node = nodeOf(entry);
-    if (!node)
+    const qsizetype position = PositionOf(entry);
+    if (position == 0)
         throw EntryNotFoundError("entry is not in the collection");
-    remove(*node);
+    // Every stored entry is one of the collection's nodes.
+    const auto& node = static_cast<const Node&>(*entry);
+    if (!node.foldedKey.isEmpty())
+        m_byKey.remove(node.foldedKey);
+    const QString& title = node.Title();
+    const auto first = m_byTitle.find(title);
+    if (*first != &node) {
+        m_repeatedTitles.remove(title, &node);
+    } else if (const QList<const Node*> later = m_repeatedTitles.values(title); later.isEmpty()) {
+        m_byTitle.erase(first);
+    } else {
+        // The title passes to the entry that stands first of the others.
+        const auto standsBefore = [this](const Node* a, const Node* b) {
+            return PositionOf(a->shared_from_this()) < PositionOf(b->shared_from_this());
+        };
+        *first = *std::min_element(later.cbegin(), later.cend(), standsBefore);
+        m_repeatedTitles.remove(title, *first);
+    }
+    m_order.removeAt(position - 1);
 }
 
 bool colPlaylist::isStoredUnder(const PlaylistEntry& entry, const QString& key) const
 {
     const Node* node = keyed(key);
     return node && node == entry.get();
-}
-
-void colPlaylist::remove(Node& node)
-{
-    if (!node.foldedKey.isEmpty())
-        m_byKey.erase(m_byKey.slotOf(&node));
-    const QString& title = node.Title();
-    if (firstTitled(title) == &node) {
-        // The title's next entry is the one that stands first of the later ones.
-        Node*& first = m_byTitle.slotOf(&node);
-        const QList<std::shared_ptr<Node>> later = m_repeatedTitles.values(title);
-        if (later.isEmpty()) {
-            m_byTitle.erase(first);
-        } else {
-            const auto next = std::min_element(later.cbegin(), later.cend(), [this](const auto& a, const auto& b) {
-                return m_order.indexOf(a) < m_order.indexOf(b);
-            });
-            first = next->get();
-            m_repeatedTitles.remove(title, *next);
-        }
-    } else {
-        m_repeatedTitles.remove(title, node.shared_from_this());
-    }
-    // Last, since this may release the node.
-    m_order.removeAt(m_order.lastIndexOf(node.shared_from_this()));
 }
 
 } // namespace orvanta

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/NodeIndex.h"
 #include "model/clsPlaylist.h"
 
+#include <QHash>
 #include <QList>
 #include <QMultiHash>
 #include <QString>
@@ -23,22 +23,21 @@ class colPlaylist {
         // Empty for an entry stored without a key. Where the File is its own folding,
         // as nearly every address is, this shares the File's text.
         QString foldedKey;
-        quint32 keyHash = 0;
-        quint32 titleHash = 0;
     };
 
 public:
     // Range-for walks the entries in insertion order.
     using const_iterator = QList<PlaylistEntry>::const_iterator;
 
-    colPlaylist();
+    colPlaylist() = default;
     // Neither copied nor moved: the program keeps its one collection in place.
     colPlaylist(const colPlaylist&) = delete;
     colPlaylist& operator=(const colPlaylist&) = delete;
     colPlaylist(colPlaylist&&) = delete;
     colPlaylist& operator=(colPlaylist&&) = delete;
 
-    // The first entry added whose Title equals the argument exactly, or none.
+    // Of the entries whose Title equals the argument exactly, the one that stands first
+    // in the collection's order; none when there is no such entry.
     PlaylistEntry findPlaylist(const QString& Title) const;
 
     // Stores a new entry under sKey, or without a key when sKey is empty.
@@ -77,17 +76,12 @@ public:
     const_iterator end() const { return m_order.cend(); }
 
 private:
-    quint32 hashOf(const QString& text) const;
-    Node* keyed(const QString& key) const;
-    Node* firstTitled(const QString& title) const;
-    Node* nodeOf(const PlaylistEntry& entry) const;
-    void remove(Node& node);
+    const Node* keyed(const QString& key) const;
 
-    QList<PlaylistEntry> m_order; // the owning references, in insertion order
-    NodeIndex<Node, &Node::keyHash> m_byKey;
-    NodeIndex<Node, &Node::titleHash> m_byTitle;                 // each title's first-added node
-    QMultiHash<QString, std::shared_ptr<Node>> m_repeatedTitles; // the later ones, which titles nearly never have
-    size_t m_seed;                                               // for the indexes' hashes
+    QList<PlaylistEntry> m_order;                      // the owning references, in insertion order
+    QHash<QString, const Node*> m_byKey;               // by folded key
+    QHash<QString, const Node*> m_byTitle;             // each title's entry that stands first
+    QMultiHash<QString, const Node*> m_repeatedTitles; // the others, which titles nearly never have
 };
 
 } // namespace orvanta

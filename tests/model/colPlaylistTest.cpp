@@ -13,39 +13,55 @@ using namespace orvanta;
 
 namespace {
 
-struct KeyPair {
+// Two spellings of one key: their full case foldings agree.
+struct KeySpellings {
     const char* name;
     QString stored, other;
-    bool oneKey;
 };
-class colPlaylistKeyTest : public ::testing::TestWithParam<KeyPair> {};
+class colPlaylistOneKeyTest : public ::testing::TestWithParam<KeySpellings> {};
 
-const KeyPair keyPairs[] = {
-    {"CapitalAAlone", "http://A", "http://a", true},
-    {"CapitalZAlone", "http://z", "http://Z", true},
-    {"SharpS", QStringLiteral(u"http://stra\u00DFe"), "http://STRASSE", true},
-    {"CapitalSharpS", QStringLiteral(u"\u1E9E"), "ss", true},
-    {"Ligature", QStringLiteral(u"\uFB01le"), "FILE", true},
-    {"FinalSigma", QStringLiteral(u"\u03A3\u0391\u03A3"), QStringLiteral(u"\u03C3\u03B1\u03C2"), true},
-    {"DottedCapitalI", QStringLiteral(u"\u0130"), QStringLiteral(u"i\u0307"), true},
-    {"DotlessI", QStringLiteral(u"http://\u0131"), "http://I", false}};
-INSTANTIATE_TEST_SUITE_P(Folding, colPlaylistKeyTest, ::testing::ValuesIn(keyPairs), orvanta::testing::byName);
+const KeySpellings oneKey[] = {
+    {"CapitalAAlone", "http://A", "http://a"},
+    {"CapitalZAlone", "http://z", "http://Z"},
+    {"SharpS", QStringLiteral(u"http://stra\u00DFe"), "http://STRASSE"},
+    {"CapitalSharpS", QStringLiteral(u"\u1E9E"), "ss"},
+    {"Ligature", QStringLiteral(u"\uFB01le"), "FILE"},
+    {"FinalSigma", QStringLiteral(u"\u03A3\u0391\u03A3"), QStringLiteral(u"\u03C3\u03B1\u03C2")},
+    {"DottedCapitalI", QStringLiteral(u"\u0130"), QStringLiteral(u"i\u0307")}};
+INSTANTIATE_TEST_SUITE_P(Folding, colPlaylistOneKeyTest, ::testing::ValuesIn(oneKey), orvanta::testing::byName);
 
 } // namespace
 
-// Two keys are one exactly when their full case foldings agree; a failed Add changes nothing.
-TEST_P(colPlaylistKeyTest, AreOneKeyExactlyWhenTheirFullFoldingsAgree)
+TEST_P(colPlaylistOneKeyTest, AddUnderTheOtherSpellingFailsAndChangesNothing)
 {
-    const auto& [name, stored, other, oneKey] = GetParam();
+    const auto& [name, stored, other] = GetParam();
     colPlaylist playlists;
     const auto entry = playlists.Add(1, stored, "Title", -1, stored);
-    if (oneKey) {
-        EXPECT_THROW(playlists.Add(1, other, "Another", -1, other), DuplicateKeyError);
-        EXPECT_TRUE(playlists.Count() == 1 && playlists.findPlaylist("Another") == nullptr);
-    } else {
-        EXPECT_NE(playlists.Add(1, other, "Another", -1, other), entry);
-    }
-    EXPECT_EQ(playlists.Item(other) == entry, oneKey);
+    EXPECT_THROW(playlists.Add(1, other, "Another", -1, other), DuplicateKeyError);
+    EXPECT_EQ(playlists.Count(), 1);
+    EXPECT_EQ(playlists.findPlaylist("Another"), nullptr);
+    EXPECT_EQ(playlists.Item(other), entry);
+}
+
+// Dotless ı folds to itself: folding it as i would make it the key of I.
+TEST(colPlaylistTest, DotlessIIsAnotherKeyThanI)
+{
+    colPlaylist playlists;
+    playlists.Add(1, "http://I", "Title", -1, "http://I");
+    const QString dotless = QStringLiteral(u"http://\u0131");
+    EXPECT_NO_THROW(playlists.Add(1, dotless, "Another", -1, dotless));
+}
+
+// Positions run from 1 to Count() + 1; an Insert outside them takes nothing, not even its key.
+TEST(colPlaylistTest, InsertOutsideThePositionsFailsAndChangesNothing)
+{
+    colPlaylist playlists;
+    playlists.Add(1, "http://a", "A", -1, "http://a");
+    EXPECT_THROW(playlists.Insert(0, 1, "http://b", "B", -1, "http://b"), EntryNotFoundError);
+    EXPECT_THROW(playlists.Insert(3, 1, "http://b", "B", -1, "http://b"), EntryNotFoundError);
+    EXPECT_EQ(playlists.Count(), 1);
+    EXPECT_EQ(playlists.findPlaylist("B"), nullptr);
+    EXPECT_NO_THROW(playlists.Insert(2, 1, "http://b", "B", -1, "http://b"));
 }
 
 // Random adds, insertions and removals of every kind against a plain list searched from the front:
