@@ -1,3 +1,4 @@
+#include "ui/LeftBackups.h"
 #include "ui/qt/PlayListMainWindow.h"
 
 #include <QApplication>
@@ -83,6 +84,8 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orvanta.PlaylistBuilder"));
     orvanta::PlayListMainWindow window;
     window.show();
+    // Once the window shows, so that the message stands over it, before any import.
+    QTimer::singleShot(0, &window, [&window] { orvanta::announceLeftBackups(window.parts().messageBox); });
     QStringList files;
     for (const QString& argument : parser.positionalArguments())
         files.append(localPath(argument));

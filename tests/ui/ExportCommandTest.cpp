@@ -7,6 +7,7 @@
 #include "HeadlessProgram.h"
 
 #include "pls/PlaylistFile.h"
+#include "ui/LeftBackups.h"
 
 #include <QDir>
 #include <QFile>
@@ -219,6 +220,29 @@ TEST_F(ExportCommandTest, ABackupWithoutTheOldGroupIsReadableByItsOwnerAlone)
     FaultyCalls calls({{Fchown, 1, EPERM}, {Pwrite, 2, ShortWrite}, {Pwrite, 3, ENOSPC}, {Pwrite, 4, EIO}});
     EXPECT_FALSE(exportTo(path, calls.table()));
     EXPECT_EQ(status(path + '~').st_mode & 07777, 0600u);
+}
+
+// The save could not put the old content back: it says where it is, and so does the next
+// start, once.
+TEST_F(ExportCommandTest, ABackupLeftInTheStateFolderIsNamedOnceAtTheNextStart)
+{
+    prepare(TwoLinks);
+    // The backup's copy and its origin's note are the first two writes.
+    FaultyCalls calls({{Open, 2, EACCES}, {Pwrite, 3, ShortWrite}, {Pwrite, 4, ENOSPC}, {Pwrite, 5, EIO}});
+    exportTo(path, calls.table());
+    const QStringList backups = QDir(stateFolder).entryList({"*~"});
+    ASSERT_EQ(backups.size(), 1);
+    const QString backup = stateFolder + '/' + backups[0];
+    announceLeftBackups(program.messages);
+    announceLeftBackups(program.messages);
+    EXPECT_EQ(program.messages.shown,
+              QStringList({message("The playlist could not be saved. The old content is kept in " + backup + '.',
+                                   qt_error_string(ENOSPC)),
+                           AppTitle
+                               + "|Earlier saves did not end, and the old content they had kept is still there:\n"
+                                 "The old content of "
+                               + path + " is kept in " + backup + '.'}));
+    EXPECT_EQ(readPlaylistBytes(backup), Old);
 }
 
 // Refused at once, without reading a byte of it, so that a huge file costs no time or memory.
