@@ -17,7 +17,8 @@ void announceLeftBackups(MessageBox& messageBox)
         const QString note = folder.filePath(name);
         const QString backup = note.chopped(BackupOriginSuffix.size());
         QFile origin(note);
-        // A note without its backup is what a save killed before the copy was whole left.
+        // A note without its backup is left by a save killed before its backup appeared, or
+        // after the backup went.
         if (!QFileInfo::exists(backup) || !origin.open(QIODevice::ReadOnly))
             continue;
         const QString file = QFile::decodeName(origin.read(1 << 16));
