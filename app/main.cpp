@@ -1,3 +1,4 @@
+#include "ui/LeftBackups.h"
 #include "ui/qt/PlayListMainWindow.h"
 
 #include <QApplication>
@@ -83,10 +84,12 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orvanta.PlaylistBuilder"));
     orvanta::PlayListMainWindow window;
     window.show();
+    // Once the window shows, so that the messages stand over it: first where the old content
+    // kept by saves that did not end is, then the import's.
+    QTimer::singleShot(0, &window, [&window] { orvanta::announceLeftBackups(window.parts().messageBox); });
     QStringList files;
     for (const QString& argument : parser.positionalArguments())
         files.append(localPath(argument));
-    // Once the window shows, so that any message of the import stands over it.
     if (!files.isEmpty())
         QTimer::singleShot(0, &window, [&window, files] { window.importFiles(files); });
     return app.exec();

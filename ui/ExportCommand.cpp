@@ -3,6 +3,7 @@
 #include "pls/PlaylistFile.h"
 #include "pls/PlaylistWriter.h"
 #include "ui/Module1.h"
+#include "ui/VisibleText.h"
 
 #include <stdexcept>
 #include <utility>
@@ -21,6 +22,9 @@ private:
     QString m_reason;
 };
 
+// As many of a title's characters as a list shows.
+constexpr qsizetype ShownTitleCharacters = 1000;
+
 // All titles are resolved before anything touches the disk, so an unknown title
 // costs no write at all.
 QList<PlaylistEntry> stationsOf(const ListBox& list)
@@ -33,26 +37,41 @@ QList<PlaylistEntry> stationsOf(const ListBox& list)
         const QString title = list.List(index);
         PlaylistEntry station = playlists.findPlaylist(title);
         if (!station)
-            throw ExportFailure(QStringLiteral("No station entry has the title \"%1\".").arg(title));
+            throw ExportFailure(QStringLiteral("No station entry has the title \"")
+                                + visibleTitle(title, ShownTitleCharacters) + QStringLiteral("\"."));
         stations.append(std::move(station));
     }
     return stations;
 }
 
-// The first line says what became of the old file, the second why, naming the path.
-QString failureText(const QString& path, const QString& reason, OldFile oldFile)
+// What became of the old file, in the message's first line.
+QString outcome(const PlaylistSaveError& failure)
 {
-    QString outcome = QStringLiteral("The playlist could not be saved.");
-    if (oldFile == OldFile::Unchanged)
-        outcome += QStringLiteral(" The old file is unchanged.");
-    else if (oldFile == OldFile::Damaged)
-        outcome += QStringLiteral(" The old file was damaged: its old content could not be put back.");
-    return QStringLiteral("%1\n%2: %3").arg(outcome, path, reason);
+    const QString notSaved = QStringLiteral("The playlist could not be saved.");
+    switch (failure.oldFile()) {
+    case OldFile::Unchanged:
+        return notSaved + QStringLiteral(" The old file is unchanged.");
+    case OldFile::Kept:
+        return notSaved + QStringLiteral(" The old content is kept in ") + visibleText(failure.backup()) + u'.';
+    case OldFile::Replaced:
+        return QStringLiteral("The playlist was saved, but its folder could not be synced: after a power cut the old "
+                              "file may be back.");
+    case OldFile::Absent:
+    case OldFile::Refused:
+        break;
+    }
+    return notSaved;
+}
+
+// The first line says what became of the old file, the second why, naming the path.
+QString failureText(const QString& path, const QString& outcome, const QString& reason)
+{
+    return outcome + u'\n' + visibleText(path) + QStringLiteral(": ") + visibleText(reason);
 }
 
 } // namespace
 
-void btn_Export_Click(MainWindowParts& parts)
+bool btn_Export_Click(MainWindowParts& parts, const SystemCalls& calls)
 {
     CommonDialog& dialog = parts.CommDL;
     dialog.DialogTitle = QStringLiteral("Please save your Playlist");
@@ -65,18 +84,21 @@ void btn_Export_Click(MainWindowParts& parts)
     try {
         dialog.ShowSave();
     } catch (const DialogCancelledError&) {
-        return;
+        return false;
     }
 
     const QString path = dialog.FileName;
     try {
         const PlaylistFormat format = parts.opt_V2.Value() ? PlaylistFormat::Standard : PlaylistFormat::Orvanta;
-        savePlaylistBytes(path, writePlaylist(stationsOf(parts.lst_Output), format));
+        savePlaylistBytes(path, writePlaylist(stationsOf(parts.lst_Output), format), calls);
+        return true;
     } catch (const ExportFailure& failure) {
-        parts.messageBox.MsgBox(failureText(path, failure.reason(), OldFile::None), AppTitle);
+        parts.messageBox.MsgBox(failureText(path, QStringLiteral("The playlist could not be saved."), failure.reason()),
+                                AppTitle);
     } catch (const PlaylistSaveError& failure) {
-        parts.messageBox.MsgBox(failureText(path, failure.reason(), failure.oldFile()), AppTitle);
+        parts.messageBox.MsgBox(failureText(path, outcome(failure), failure.reason()), AppTitle);
     }
+    return false;
 }
 
 } // namespace orvanta

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pls/SystemCalls.h"
 #include "ui/MainWindowParts.h"
 
 namespace orvanta {
@@ -9,8 +10,10 @@ namespace orvanta {
 // Orvanta player, or a standard one when "Version 2" is set.
 // Cancelling changes nothing and says nothing. Once a path is chosen the file there is
 // either replaced whole by the playlist or left exactly as it was, and a failure is
-// reported in a message box that says which; only where even putting its old bytes back
-// failed does it say the old file was damaged. Neither list nor the collection changes.
-void btn_Export_Click(MainWindowParts& parts);
+// reported in a message box that says which; only where even putting its old content back
+// failed does it name the backup that holds it. Neither list nor the collection changes.
+// True when the playlist was saved, false when cancelled or failed. The file is written
+// through calls.
+bool btn_Export_Click(MainWindowParts& parts, const SystemCalls& calls = {});
 
 } // namespace orvanta

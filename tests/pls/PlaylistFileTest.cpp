@@ -1,7 +1,9 @@
 // The file's bytes as the import reads them: only from a regular file, up to the bound,
-// and never waiting on what is not a regular file.
+// and never waiting on what is not a regular file; a save in place killed at any moment.
 #include "pls/PlaylistFile.h"
+#include "FaultyCalls.h"
 #include "GeneratedPlaylists.h"
+#include "NamedCases.h"
 #include "pls/PlaylistReader.h"
 
 #include <QElapsedTimer>
@@ -12,9 +14,11 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
+#include <csignal>
 #include <cstdio>
 #include <thread>
 #include <utility>
@@ -84,3 +88,70 @@ TEST(PlaylistFileBytesTest, AFifoSwappedInAtAnyMomentIsRefusedWithoutWaiting)
     swapper.join();
     EXPECT_FALSE(waited);
 }
+
+namespace {
+
+// A save in place with its backup beside the file, or where the folder takes no new file (its
+// second open fails), in the state folder.
+struct KilledSave {
+    const char* name;
+    QList<orvanta::testing::Fault> faults;
+};
+
+class KilledSaveTest : public ::testing::TestWithParam<KilledSave> {};
+
+} // namespace
+
+// A child process saves over a file with another hard link and is killed just before its
+// k-th system call, for every k: before and after each chunk of the backup and of the new
+// content, each sync, rename and removal. Each time the old content is whole in the file or
+// in a backup (one in the state folder noting the file it belongs to), or once the new content
+// is whole, in the file; the save that ends leaves the new content and no backup.
+TEST_P(KilledSaveTest, LeavesTheOldContentWholeInTheFileOrItsBackup)
+{
+    // Four chunks of a MiB, and three.
+    const QByteArray older = orvanta::testing::generatedPlaylist(40000),
+                     newer = orvanta::testing::generatedPlaylist(27000, 50000);
+    for (int k = 1;; ++k) {
+        QTemporaryDir folder;
+        const QString path = orvanta::testing::writeFile(folder.filePath("a.pls"), older);
+        ASSERT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(path + "-link").constData()), 0);
+        qputenv("XDG_STATE_HOME", QFile::encodeName(folder.path()));
+        if (::fork() == 0) {
+            orvanta::testing::FaultyCalls calls(GetParam().faults);
+            calls.beforeEach = [&, count = 0]() mutable {
+                if (++count == k)
+                    ::raise(SIGKILL);
+            };
+            savePlaylistBytes(path, newer, calls.table());
+            ::_exit(0);
+        }
+        int status = 0;
+        ::wait(&status);
+        const QDir state(folder.filePath("orvanta-playlist-builder"));
+        QStringList backups;
+        if (QFileInfo::exists(path + '~'))
+            backups << path + '~';
+        for (const QString& name : state.entryList({"*~"})) {
+            backups << state.filePath(name);
+            EXPECT_EQ(readPlaylistBytes(backups.last() + BackupOriginSuffix), QFile::encodeName(path));
+        }
+        const QByteArray now = readPlaylistBytes(path);
+        if (WIFEXITED(status)) {
+            EXPECT_EQ(std::tuple(WEXITSTATUS(status), now == newer, backups), std::tuple(0, true, QStringList()));
+            EXPECT_GT(k, 20) << "a save of four chunks in place makes more calls";
+            return;
+        }
+        ASSERT_EQ(WTERMSIG(status), SIGKILL);
+        bool whole = now == older || (now == newer && backups.isEmpty());
+        for (const QString& backup : std::as_const(backups))
+            whole = whole || readPlaylistBytes(backup) == older;
+        ASSERT_TRUE(whole) << "killed before call " << k;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(PlaylistFileSaveTest, KilledSaveTest,
+                         ::testing::ValuesIn(std::vector<KilledSave>{
+                             {"BackupBeside", {}},
+                             {"BackupInTheStateFolder", {{orvanta::testing::Call::Open, 2, EACCES}}}}),
+                         orvanta::testing::byName);
