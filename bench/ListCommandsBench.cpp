@@ -93,7 +93,7 @@ void BM_DeleteFromFullList_Headless(benchmark::State& state)
     constexpr qint16 middle = ListBox::MaxItems / 2;
     for (auto _ : state) {
         const QString title = window.lst_Import.List(middle);
-        window.lst_Import.select(middle);
+        window.lst_Import.Select(middle);
         btn_DelI_Click(window.parts);
         state.PauseTiming();
         window.lst_Import.AddItem(title);

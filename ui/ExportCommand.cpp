@@ -52,7 +52,7 @@ QString failureText(const QString& path, const QString& reason, OldFile oldFile)
 
 } // namespace
 
-void btn_Export_Click(MainWindowParts& parts)
+bool btn_Export_Click(MainWindowParts& parts)
 {
     CommonDialog& dialog = parts.CommDL;
     dialog.DialogTitle = QStringLiteral("Please save your Playlist");
@@ -65,7 +65,7 @@ void btn_Export_Click(MainWindowParts& parts)
     try {
         dialog.ShowSave();
     } catch (const DialogCancelledError&) {
-        return;
+        return false;
     }
 
     const QString path = dialog.FileName;
@@ -74,9 +74,12 @@ void btn_Export_Click(MainWindowParts& parts)
         savePlaylistBytes(path, writePlaylist(stationsOf(parts.lst_Output), format));
     } catch (const ExportFailure& failure) {
         parts.messageBox.MsgBox(failureText(path, failure.reason(), OldFile::None), AppTitle);
+        return false;
     } catch (const PlaylistSaveError& failure) {
         parts.messageBox.MsgBox(failureText(path, failure.reason(), failure.oldFile()), AppTitle);
+        return false;
     }
+    return true;
 }
 
 } // namespace orvanta

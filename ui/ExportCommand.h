@@ -11,6 +11,7 @@ namespace orvanta {
 // either replaced whole by the playlist or left exactly as it was, and a failure is
 // reported in a message box that says which; only where even putting its old bytes back
 // failed does it say the old file was damaged. Neither list nor the collection changes.
-void btn_Export_Click(MainWindowParts& parts);
+// Returns true when the playlist was saved, false when cancelled or failed.
+bool btn_Export_Click(MainWindowParts& parts);
 
 } // namespace orvanta

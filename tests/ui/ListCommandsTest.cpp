@@ -37,7 +37,7 @@ protected:
             listStation(list, item.endsWith('*') ? item.chopped(1) : item,
                         QString("http://%1").arg(Module1::Playlists().Count()));
             if (item.endsWith('*'))
-                list.select(qint16(list.ListCount() - 1));
+                list.Select(qint16(list.ListCount() - 1));
         }
     }
 };

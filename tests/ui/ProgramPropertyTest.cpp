@@ -101,7 +101,7 @@ TEST_F(ProgramPropertyTest, AnySessionKeepsOneStationPerListedTitleAndNoneWithou
                 program.chooser.answers = {writeFile(folder.filePath(QString::number(step)), playlist)};
                 btn_Import_Click(program.parts);
             } else if (action <= 2 && list.ListCount() > 0) {
-                list.select(qint16(generate.below(list.ListCount())));
+                list.Select(qint16(generate.below(list.ListCount())));
                 (action == 1 ? lst_Import_GotFocus : lst_Output_GotFocus)(program.parts);
             } else if (action == 3) {
                 const qsizetype said = program.messages.shown.size();
