@@ -32,17 +32,18 @@ void ImportStep::apply()
     colPlaylist& playlists = Module1::Playlists();
     playlists.reserve(playlists.Count() + m_stations.size());
     // An import stores every station under its address (none where that is empty).
-    for (PlaylistEntry& station : m_stations)
-        station =
-            playlists.Add(station->NumEntries(), station->File(), station->Title(), station->Length(), station->File());
+    for (const PlaylistEntry& station : m_stations)
+        playlists.Add(station->NumEntries(), station->File(), station->Title(), station->Length(), station->File());
     m_import.AddItems(m_titles);
 }
 
+// By their places, from the last: a station that a later step took out and put back is
+// another entry than the one the import added.
 void ImportStep::revert()
 {
     colPlaylist& playlists = Module1::Playlists();
-    for (auto station = m_stations.crbegin(); station != m_stations.crend(); ++station)
-        playlists.RemoveEntry(*station);
+    while (playlists.Count() > m_stationsBefore)
+        playlists.Remove(playlists.Count());
     m_import.RemoveItems(m_titlesBefore, static_cast<qint16>(m_titles.size()));
 }
 

@@ -35,20 +35,20 @@ DeleteStep::DeleteStep(MainWindowParts& parts, ListBox& list, qint16 index)
       m_key(keyOf(m_station))
 {}
 
-// The collection changes before the list. The station goes by identity: for a keyed one
+// The collection changes before the list. The station goes by its place: for a keyed one
 // the same as removing its key, and the one way to reach a station stored without a key
 // (an empty File). A title without a station leaves the collection as it is.
 void DeleteStep::apply()
 {
     if (m_station)
-        Module1::Playlists().RemoveEntry(m_station);
+        Module1::Playlists().Remove(m_position);
     m_list.RemoveItem(m_index);
 }
 
 void DeleteStep::revert()
 {
     if (m_station)
-        m_station = insertAt(m_position, *m_station, m_key);
+        insertAt(m_position, *m_station, m_key);
     m_list.InsertItems(m_index, {m_title});
 }
 
@@ -70,19 +70,21 @@ void EditStep::apply()
 {
     colPlaylist& playlists = Module1::Playlists();
     m_import.RemoveItem(m_index);
-    playlists.RemoveEntry(m_original);
+    playlists.Remove(m_position);
     insertAt(playlists.Count() + 1, m_replacement, m_replacement.File());
     m_import.AddItem(m_replacement.Title());
 }
 
 // The replacement is the last station and the last title of lst_Import: nothing can have
-// come after it that was not undone before.
+// come after it that was not undone before. The stations a step took out or put in are
+// found by their places, which undo and redo keep: the entries themselves are new ones
+// each time a station is put back.
 void EditStep::revert()
 {
     colPlaylist& playlists = Module1::Playlists();
     m_import.RemoveItem(static_cast<qint16>(m_import.ListCount() - 1));
     playlists.Remove(playlists.Count());
-    m_original = insertAt(m_position, *m_original, m_originalKey);
+    insertAt(m_position, *m_original, m_originalKey);
     m_import.InsertItems(m_index, {m_original->Title()});
 }
 

@@ -6,7 +6,8 @@
 namespace orvanta {
 
 // The steps that change the stations themselves. Each holds the one station it took out,
-// and puts it back at its place in Playlists, under the key it had.
+// and puts it back at its place in Playlists, under the key it had; each finds the
+// stations it changes by their places there.
 
 // "x" or Delete: the title at `index` of `list` and the first station with that title, if
 // there is one.
@@ -21,7 +22,7 @@ private:
     ListBox& m_list;
     const qint16 m_index;
     const QString m_title;
-    PlaylistEntry m_station;
+    const PlaylistEntry m_station;
     const qsizetype m_position;
     const QString m_key;
 };
@@ -39,7 +40,7 @@ private:
     void revert() override;
 
     const qint16 m_index;
-    PlaylistEntry m_original;
+    const PlaylistEntry m_original;
     const qsizetype m_position;
     const QString m_originalKey;
     clsPlaylist m_replacement;
