@@ -166,6 +166,7 @@ TEST_F(ProgramPropertyTest, AnySessionKeepsOneStationPerListedTitleAndUndoRedoGi
                 }
                 ASSERT_LE(stack.index(), done + 1);
                 if (stack.index() > done) {
+                    ASSERT_NE(stateOf(program, false), contentBefore) << "a step that changes nothing";
                     ASSERT_EQ(stack.count(), done + 1) << "the steps to redo stay after a new step";
                     steps.resize(done);
                     steps.emplace_back(before, stateOf(program));
