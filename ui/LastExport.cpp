@@ -3,21 +3,20 @@
 #include "ui/ExportCommand.h"
 #include "ui/Module1.h"
 
+#include <QHash>
 #include <QUndoStack>
 
 namespace orvanta {
 
 namespace {
 
-// The station each title of the list stands for, as the export looks it up.
-QList<PlaylistEntry> stationsListed(const ListBox& list)
+QStringList titlesOf(const ListBox& list)
 {
-    const colPlaylist& playlists = Module1::Playlists();
-    QList<PlaylistEntry> stations;
-    stations.reserve(list.ListCount());
+    QStringList titles;
+    titles.reserve(list.ListCount());
     for (qint16 index = 0; index < list.ListCount(); ++index)
-        stations.append(playlists.findPlaylist(list.List(index)));
-    return stations;
+        titles.append(list.List(index));
+    return titles;
 }
 
 // As the export writes them. Undo and redo put back stations equal to the ones they took,
@@ -29,23 +28,33 @@ bool writtenAlike(const PlaylistEntry& a, const PlaylistEntry& b)
 
 } // namespace
 
+// The stations are kept as the collection held them, a shared reference each, and looked up
+// by title only when the window closes: an export of a full list would otherwise look up
+// every title a second time.
 void LastExport::remember(const MainWindowParts& parts)
 {
-    m_stations = stationsListed(parts.lst_Output);
+    const colPlaylist& playlists = Module1::Playlists();
+    m_titles = titlesOf(parts.lst_Output);
+    m_stations = QList<PlaylistEntry>(playlists.begin(), playlists.end());
     m_standardForm = parts.opt_V2.Value();
     parts.undoStack.setClean();
 }
 
 bool LastExport::outputListChanged(const MainWindowParts& parts) const
 {
-    const ListBox& list = parts.lst_Output;
-    if (list.ListCount() == 0)
+    if (parts.lst_Output.ListCount() == 0)
         return false;
-    if (list.ListCount() != m_stations.size() || parts.opt_V2.Value() != m_standardForm)
+    if (parts.opt_V2.Value() != m_standardForm || titlesOf(parts.lst_Output) != m_titles)
         return true;
+    // The station each title stood for then: the first one with that title, as findPlaylist
+    // finds it, so the last one inserted.
+    QHash<QString, PlaylistEntry> exported;
+    exported.reserve(m_stations.size());
+    for (auto station = m_stations.crbegin(); station != m_stations.crend(); ++station)
+        exported.insert((*station)->Title(), *station);
     const colPlaylist& playlists = Module1::Playlists();
-    for (qint16 index = 0; index < list.ListCount(); ++index) {
-        if (!writtenAlike(playlists.findPlaylist(list.List(index)), m_stations.at(index)))
+    for (const QString& title : m_titles) {
+        if (!writtenAlike(playlists.findPlaylist(title), exported.value(title)))
             return true;
     }
     return false;

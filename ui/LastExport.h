@@ -5,6 +5,7 @@
 #include "ui/MainWindowParts.h"
 
 #include <QList>
+#include <QStringList>
 
 namespace orvanta {
 
@@ -22,6 +23,7 @@ public:
     bool outputListChanged(const MainWindowParts& parts) const;
 
 private:
+    QStringList m_titles;
     QList<PlaylistEntry> m_stations;
     bool m_standardForm = false;
 };

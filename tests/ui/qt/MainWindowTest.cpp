@@ -370,6 +370,19 @@ TEST_F(MainWindow, ClosingAsksBeforeLosingAnUnexportedOutputList)
     EXPECT_TRUE(close("Discard"));
 }
 
+// Where the desktop session does not let the program ask (as on Qt's offscreen platform),
+// logging out asks nothing and writes nothing, though the output list was never exported.
+TEST_F(MainWindow, LoggingOutWhereTheSessionLetsNobodyAskWritesNothing)
+{
+    auto* session = qApp->findChild<QSessionManager*>();
+    ASSERT_NE(session, nullptr);
+    ASSERT_FALSE(session->allowsInteraction());
+    expectNoModal();
+    emit qApp->commitDataRequest(*session);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window.isVisible());
+}
+
 // The commands read numbers in the locale they are given (tests/ui); the window gives them
 // the system's. Qt reads the system's locale and scale factor at start, so the test runs
 // itself again under a German locale, whose numbers have a decimal comma, at a scale
