@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QListView>
 #include <QPushButton>
+#include <QUndoStack>
 
 #include <benchmark/benchmark.h>
 
@@ -93,7 +94,7 @@ void BM_DeleteFromFullList_Headless(benchmark::State& state)
     constexpr qint16 middle = ListBox::MaxItems / 2;
     for (auto _ : state) {
         const QString title = window.lst_Import.List(middle);
-        window.lst_Import.select(middle);
+        window.lst_Import.Select(middle);
         btn_DelI_Click(window.parts);
         state.PauseTiming();
         window.lst_Import.AddItem(title);
@@ -147,6 +148,46 @@ void BM_SingleCommandsBothListsFull_Qt(benchmark::State& state)
         state.counters[names[step]] = benchmark::Counter(seconds[step] / runs);
 }
 
+// ">>" and "<<" of a full list, a reorder across a full lst_Output beside a full lst_Import,
+// and the undo of each, on the real window with the event loop run after each: CPU seconds
+// per command in the counters add_all, undo_add_all, rem_all, undo_rem_all, reorder and
+// undo_reorder.
+void BM_UndoFullLists_Qt(benchmark::State& state)
+{
+    constexpr qint16 full = ListBox::MaxItems;
+    Module1::reset();
+    ShownWindow window;
+    MainWindowParts& parts = window->parts();
+    const MainWindowControls& controls = window->controls();
+    QUndoStack& stack = window->undoStack();
+    fillWithTitles(parts.lst_Import, full);
+    ShownWindow::settle();
+    enum Step { AddAll, UndoAddAll, RemAll, UndoRemAll, Reorder, UndoReorder, StepCount };
+    double seconds[StepCount] = {};
+    for (auto _ : state) {
+        seconds[AddAll] += cpuSecondsOf([&] { controls.btn_AllAdd->click(); });
+        seconds[UndoAddAll] += cpuSecondsOf([&] { stack.undo(); });
+        stack.redo();
+        seconds[RemAll] += cpuSecondsOf([&] { controls.btn_AllRem->click(); });
+        seconds[UndoRemAll] += cpuSecondsOf([&] { stack.undo(); });
+        // Both lists full: the import list takes other titles while the output list is full.
+        parts.lst_Import.AddItems(QStringList(full, QStringLiteral("Other station")));
+        parts.lst_Output.Select(0);
+        ShownWindow::settle();
+        seconds[Reorder] += cpuSecondsOf([&] { moveOutputStation(parts, full - 1); });
+        seconds[UndoReorder] += cpuSecondsOf([&] { stack.undo(); });
+        parts.lst_Import.RemoveItems(0, full);
+        stack.undo();
+        stack.clear();
+        ShownWindow::settle();
+    }
+    Module1::reset();
+    const double runs = static_cast<double>(state.iterations());
+    const char* names[StepCount] = {"add_all", "undo_add_all", "rem_all", "undo_rem_all", "reorder", "undo_reorder"};
+    for (int step = 0; step < StepCount; ++step)
+        state.counters[names[step]] = benchmark::Counter(seconds[step] / runs);
+}
+
 constexpr int SmallList = 1000;
 constexpr int MediumList = 8000;
 constexpr int FullList = ListBox::MaxItems;
@@ -159,6 +200,7 @@ BENCHMARK(BM_MoveAllThereAndBack_Headless)
 BENCHMARK(BM_MoveAllThereAndBack_Qt)->Arg(SmallList)->Arg(MediumList)->Arg(FullList)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DeleteFromFullList_Headless)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SingleCommandsBothListsFull_Qt)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UndoFullLists_Qt)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace orvanta

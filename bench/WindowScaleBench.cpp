@@ -1,6 +1,7 @@
 #include "CpuTime.h"
 #include "HeadlessProgram.h"
 #include "ui/ListBox.h"
+#include "ui/ListCommands.h"
 #include "ui/Module1.h"
 #include "ui/qt/PlayListMainWindow.h"
 
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QUndoStack>
 
 #include <benchmark/benchmark.h>
 
@@ -50,6 +52,16 @@ public:
 private:
     QListWidget m_list;
 };
+
+// The peak memory of the whole process so far.
+benchmark::Counter peakMemory()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    // ru_maxrss is in KiB.
+    return benchmark::Counter(static_cast<double>(usage.ru_maxrss) * 1024, benchmark::Counter::kDefaults,
+                              benchmark::Counter::kIs1024);
+}
 
 enum Step { Import, AddAll, RemoveAll, AddAllAgain, Export, ExportFixed, Floor, StepCount };
 
@@ -128,11 +140,14 @@ void BM_WindowRoad(benchmark::State& state)
 }
 
 // Both lists full: a first playlist of 32,767 stations moved to lst_Output, a second of
-// 32,767 other stations in lst_Import: 65,534 stations held. Its peak_rss counter is the
-// peak of the whole process so far, so run it alone (or under /usr/bin/time -v) for the
-// figure that belongs to it.
+// 32,767 other stations in lst_Import: 65,534 stations held. With an argument of 48, 48
+// rounds of ">>" and "<<" of all the first playlist's stations come before, and a reorder
+// after: 100 steps on the undo stack in all. Its peak_rss counter is the peak of the whole
+// process so far, so run each alone (or under /usr/bin/time -v) for the figure that belongs
+// to it.
 void BM_BothListsFull(benchmark::State& state)
 {
+    const auto rounds = static_cast<int>(state.range(0));
     constexpr int full = ListBox::MaxItems;
     QTemporaryDir folder;
     const QString firstPath = folder.filePath(QStringLiteral("First.pls"));
@@ -152,23 +167,30 @@ void BM_BothListsFull(benchmark::State& state)
         window.show();
         settle();
         const MainWindowControls& controls = window.controls();
-        controls.btn_Import->click();
-        settle();
-        controls.btn_AllAdd->click();
-        settle();
-        controls.btn_Import->click();
-        settle();
-        bothFull =
-            bothFull && window.parts().lst_Import.ListCount() == full && window.parts().lst_Output.ListCount() == full;
+        const auto click = [](QPushButton* button) {
+            button->click();
+            settle();
+        };
+        click(controls.btn_Import);
+        for (int round = 0; round < rounds; ++round) {
+            click(controls.btn_AllAdd);
+            click(controls.btn_AllRem);
+        }
+        click(controls.btn_AllAdd);
+        click(controls.btn_Import);
+        if (rounds > 0) {
+            window.parts().lst_Output.Select(0);
+            moveOutputStation(window.parts(), full - 1);
+            settle();
+        }
+        bothFull = bothFull && window.parts().lst_Import.ListCount() == full
+                   && window.parts().lst_Output.ListCount() == full
+                   && window.undoStack().count() == (rounds > 0 ? 2 * rounds + 4 : 3);
     }
     Module1::reset();
     if (!bothFull)
         state.SkipWithError("the lists are not both full");
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    // ru_maxrss is in KiB.
-    state.counters["peak_rss"] = benchmark::Counter(static_cast<double>(usage.ru_maxrss) * 1024,
-                                                    benchmark::Counter::kDefaults, benchmark::Counter::kIs1024);
+    state.counters["peak_rss"] = peakMemory();
 }
 
 constexpr int SmallList = 1000;
@@ -176,7 +198,7 @@ constexpr int MediumList = 8000;
 constexpr int FullList = ListBox::MaxItems;
 
 BENCHMARK(BM_WindowRoad)->Arg(SmallList)->Arg(MediumList)->Arg(FullList)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BothListsFull)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BothListsFull)->Arg(0)->Arg(48)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace orvanta

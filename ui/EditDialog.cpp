@@ -2,6 +2,9 @@
 
 #include "pls/IntegerConversion.h"
 #include "ui/Module1.h"
+#include "ui/StationSteps.h"
+
+#include <QUndoStack>
 
 #include <optional>
 #include <utility>
@@ -24,6 +27,17 @@ std::optional<SelectedStation> selectedStation(const ListBox& lst_Import)
     if (!entry)
         return std::nullopt;
     return SelectedStation{index, std::move(entry)};
+}
+
+// Whether replacing the station and moving its title to the end changes anything: not for
+// the last station and title, unchanged, that an edit has made before.
+bool changesSomething(const ListBox& lst_Import, const SelectedStation& station, const QString& url,
+                      const QString& title, qint16 length)
+{
+    const colPlaylist& playlists = Module1::Playlists();
+    const clsPlaylist& entry = *station.entry;
+    return station.index != lst_Import.ListCount() - 1 || playlists.PositionOf(station.entry) != playlists.Count()
+           || entry.NumEntries() != 1 || entry.File() != url || entry.Title() != title || entry.Length() != length;
 }
 
 } // namespace
@@ -65,12 +79,10 @@ void btn_OK_Click(MainWindowParts& parts, EditDialogView& frm_Edit)
     if (!url.isEmpty() && !playlists.isStoredUnder(station->entry, url))
         return;
 
-    parts.lst_Import.RemoveItem(station->index);
-    // By identity: for a keyed entry the same as removing its key, and the one way to
-    // reach an entry that an empty address left without a key.
-    playlists.RemoveEntry(station->entry);
-    playlists.Add(1, url, title, *length, url);
-    parts.lst_Import.AddItem(title);
+    if (changesSomething(parts.lst_Import, *station, url, title, *length))
+        parts.undoStack.push(new EditStep(parts, station->index, station->entry, title, url, *length));
+    else
+        parts.lst_Import.Unselect(station->index);
     parts.window.setEnabled(true);
     frm_Edit.Unload();
 }

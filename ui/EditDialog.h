@@ -17,7 +17,7 @@ void lst_Import_DblClick(MainWindowParts& parts, EditDialogView& frm_Edit);
 
 // OK, or Enter released in the title field: replaces the station with a new entry built
 // from the fields (entry count 1, keyed by its address), moves its title to the end of
-// lst_Import, enables the main window and unloads the dialog.
+// lst_Import, as one step on the undo stack, enables the main window and unloads the dialog.
 // A title that another station already has is refused with "Duplicate Item: Ignoring.";
 // a refused edit changes nothing and leaves the dialog open with the text typed.
 void btn_OK_Click(MainWindowParts& parts, EditDialogView& frm_Edit);

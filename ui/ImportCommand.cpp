@@ -2,10 +2,13 @@
 
 #include "model/PlaylistErrors.h"
 #include "pls/PlaylistReader.h"
+#include "ui/ImportStep.h"
 #include "ui/Module1.h"
 
 #include <QStringList>
+#include <QUndoStack>
 
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -97,8 +100,13 @@ void importPlaylistFile(MainWindowParts& parts, const QString& path)
 
 void importPlaylistFiles(MainWindowParts& parts, const QStringList& paths)
 {
-    for (const QString& path : paths)
+    for (const QString& path : paths) {
+        // One undo step per file, for what it added.
+        auto step = std::make_unique<ImportStep>(parts, path);
         importPlaylistFile(parts, path);
+        if (step->takeWhatWasAdded())
+            parts.undoStack.push(step.release());
+    }
 }
 
 void btn_Import_Click(MainWindowParts& parts)

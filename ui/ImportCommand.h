@@ -9,7 +9,8 @@ namespace orvanta {
 void btn_Import_Click(MainWindowParts& parts);
 
 // Imports each playlist in the order given, as importPlaylistFile does, each exactly as if
-// it alone had been chosen: what ends one file's import does not end the next one's.
+// it alone had been chosen: what ends one file's import does not end the next one's. What
+// each file added is one step on the undo stack.
 void importPlaylistFiles(MainWindowParts& parts, const QStringList& paths);
 
 // Appends the stations of the playlist at path to Playlists and lst_Import, one by one as

@@ -38,6 +38,13 @@ public:
         for (const QString& text : texts)
             AddItem(text);
     }
+    // Inserts the texts in order before the item at index (ListCount() appends), in one
+    // step; a selected item at or after index stays selected. Throws ListFullError, adding
+    // none, when they do not all fit.
+    virtual void InsertItems(qint16 index, QStringList texts) = 0;
+    // Moves the item at `from` so that it stands at `to`, the items between closing up;
+    // the selection stays on the item it was on.
+    virtual void MoveItem(qint16 from, qint16 to) = 0;
     // Removes the item at index; removing the selected item leaves none selected.
     virtual void RemoveItem(qint16 index) = 0;
     // Removes count items from index on, as RemoveItem(index) count times would, in one step.
@@ -56,6 +63,8 @@ public:
         for (qint16 i = 0; i < count; ++i)
             Unselect(i);
     }
+    // Selects the item, unselecting any other, and brings it into view; -1 selects none.
+    virtual void Select(qint16 index) = 0;
     // Repaints at once; changes no content.
     virtual void Refresh() = 0;
 

@@ -1,9 +1,10 @@
 #include "ui/ListCommands.h"
 
 #include "ui/Module1.h"
+#include "ui/MoveSteps.h"
+#include "ui/StationSteps.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace orvanta {
 
@@ -14,35 +15,43 @@ bool hasSelectedItem(const ListBox& list)
     return list.ListIndex() > -1 && list.ListCount() > 0;
 }
 
-// The selected title goes to the end of `to`; `from` is left without a selection.
-void moveSelectedTitle(ListBox& from, ListBox& to)
-{
-    to.AddItem(from.List(from.ListIndex()));
-    from.RemoveItem(from.ListIndex());
-}
-
-// All titles are copied before any is removed, each way in one batch. Only the leading
-// ones that fit in `to` travel, so a full list never loses or doubles a title. Returns
-// whether every title of `from` fitted.
-bool moveLeadingTitles(ListBox& from, ListBox& to)
-{
-    const qint16 room = ListBox::MaxItems - to.ListCount();
-    const qint16 moving = std::min(from.ListCount(), room);
-    const bool allFit = moving == from.ListCount();
-    QStringList titles;
-    titles.reserve(moving);
-    for (qint16 i = 0; i < moving; ++i)
-        titles.append(from.List(i));
-    to.AddItems(std::move(titles));
-    from.RemoveItems(0, moving);
-    return allFit;
-}
-
 // Said once per command that had titles to move and found no room for all of them.
 void tellListIsFull(MainWindowParts& parts, const ListBox& full)
 {
     const QString list = &full == &parts.lst_Output ? QStringLiteral("output") : QStringLiteral("import");
     parts.messageBox.MsgBox(QStringLiteral("The %1 list is full: it holds 32,767 stations.").arg(list), AppTitle);
+}
+
+// The selected title to `place` in the other list (-1: its end), unless that list is full.
+bool moveSelectedTitle(MainWindowParts& parts, Toward toward, qint16 place, bool selectMoved)
+{
+    const ListBox& from = toward == Toward::Output ? parts.lst_Import : parts.lst_Output;
+    const ListBox& to = toward == Toward::Output ? parts.lst_Output : parts.lst_Import;
+    if (!hasSelectedItem(from))
+        return false;
+    if (to.isFull()) {
+        tellListIsFull(parts, to);
+        return false;
+    }
+    parts.undoStack.push(
+        new MoveStationStep(parts, toward, from.ListIndex(), place < 0 ? to.ListCount() : place, selectMoved));
+    return true;
+}
+
+// Only the leading titles that fit in the other list travel, so a full list never loses or
+// doubles a title. Says so where not every title fitted.
+void moveLeadingTitles(MainWindowParts& parts, Toward toward)
+{
+    const ListBox& from = toward == Toward::Output ? parts.lst_Import : parts.lst_Output;
+    const ListBox& to = toward == Toward::Output ? parts.lst_Output : parts.lst_Import;
+    const qint16 room = ListBox::MaxItems - to.ListCount();
+    const qint16 moving = std::min(from.ListCount(), room);
+    const bool allFit = moving == from.ListCount();
+    if (moving > 0)
+        parts.undoStack.push(new MoveAllStep(parts, toward, moving));
+    toward == Toward::Output ? parts.lst_Import.Refresh() : parts.lst_Output.Refresh();
+    if (!allFit)
+        tellListIsFull(parts, to);
 }
 
 // The list that ListFocus names, when it has a selected item; the other list's
@@ -58,59 +67,56 @@ ListBox* focusedListWithSelection(MainWindowParts& parts)
 
 } // namespace
 
-// Where each move repaints is part of its documented steps: ">" repaints lst_Output before
-// its move, the other three repaint after theirs. The user sees the same either way: a
-// repaint changes no content, and the event loop paints every changed list once the
-// command returns.
+// The repaints are part of the buttons' documented steps: ">" and "<" repaint lst_Output,
+// ">>" lst_Import and "<<" lst_Output (">" did so before its move; the user sees the same
+// either way: a repaint changes no content, and the event loop paints every changed list
+// once the command returns).
 
 void btn_Add_Click(MainWindowParts& parts)
 {
-    if (!hasSelectedItem(parts.lst_Import))
-        return;
-    if (parts.lst_Output.isFull())
-        return tellListIsFull(parts, parts.lst_Output);
-    parts.lst_Output.Refresh();
-    moveSelectedTitle(parts.lst_Import, parts.lst_Output);
+    if (moveSelectedTitle(parts, Toward::Output, -1, false))
+        parts.lst_Output.Refresh();
 }
 
 void btn_AllAdd_Click(MainWindowParts& parts)
 {
-    const bool allMoved = moveLeadingTitles(parts.lst_Import, parts.lst_Output);
-    parts.lst_Import.Refresh();
-    if (!allMoved)
-        tellListIsFull(parts, parts.lst_Output);
+    moveLeadingTitles(parts, Toward::Output);
 }
 
 void btn_Rem_Click(MainWindowParts& parts)
 {
-    if (parts.lst_Output.ListIndex() < 0)
-        return;
-    if (parts.lst_Import.isFull())
-        return tellListIsFull(parts, parts.lst_Import);
-    moveSelectedTitle(parts.lst_Output, parts.lst_Import);
-    parts.lst_Output.Refresh();
+    if (moveSelectedTitle(parts, Toward::Import, -1, false))
+        parts.lst_Output.Refresh();
 }
 
 void btn_AllRem_Click(MainWindowParts& parts)
 {
-    const bool allMoved = moveLeadingTitles(parts.lst_Output, parts.lst_Import);
-    parts.lst_Output.Refresh();
-    if (!allMoved)
-        tellListIsFull(parts, parts.lst_Import);
+    moveLeadingTitles(parts, Toward::Import);
 }
 
 void btn_DelI_Click(MainWindowParts& parts)
 {
-    ListBox* const list = focusedListWithSelection(parts);
-    if (!list)
-        return;
-    // The collection changes before the list. The station goes by identity: for a keyed
-    // one the same as removing its key, and the one way to reach a station stored without
-    // a key (an empty File). A title without a station leaves the collection as it is.
-    colPlaylist& playlists = Module1::Playlists();
-    if (const PlaylistEntry station = playlists.findPlaylist(list->List(list->ListIndex())))
-        playlists.RemoveEntry(station);
-    list->RemoveItem(list->ListIndex());
+    if (ListBox* const list = focusedListWithSelection(parts))
+        parts.undoStack.push(new DeleteStep(parts, *list, list->ListIndex()));
+}
+
+bool addSelectedStation(MainWindowParts& parts, qint16 place)
+{
+    return moveSelectedTitle(parts, Toward::Output, place, true);
+}
+
+bool removeSelectedStation(MainWindowParts& parts)
+{
+    return moveSelectedTitle(parts, Toward::Import, -1, true);
+}
+
+bool moveOutputStation(MainWindowParts& parts, qint16 to)
+{
+    const qint16 from = parts.lst_Output.ListIndex();
+    if (from < 0 || to < 0 || to >= parts.lst_Output.ListCount() || to == from)
+        return false;
+    parts.undoStack.push(new ReorderStep(parts, from, to));
+    return true;
 }
 
 } // namespace orvanta

@@ -8,6 +8,8 @@
 
 #include <QLocale>
 
+class QUndoStack;
+
 namespace orvanta {
 
 // The parts of the one main window that its commands reach directly.
@@ -21,6 +23,8 @@ struct MainWindowParts {
     WindowState& window;
     // The locale whose number format the integer conversion reads.
     QLocale numberLocale;
+    // Every change to the lists or the stations is a step on it, to be undone and redone.
+    QUndoStack& undoStack;
 };
 
 } // namespace orvanta

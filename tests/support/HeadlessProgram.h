@@ -1,8 +1,8 @@
 #pragma once
 
 // The main window without a display: in-memory lists and stand-ins for the file dialog,
-// the message box, the window's enabled state and the edit dialog, which record what
-// the commands did with them.
+// the message box, the close question, the window's enabled state and the edit dialog,
+// which record what the commands did with them.
 
 #include "GeneratedPlaylists.h"
 #include "MemoryListBox.h"
@@ -11,10 +11,12 @@
 #include "ui/EditDialogView.h"
 #include "ui/ExportCommand.h"
 #include "ui/ImportCommand.h"
+#include "ui/LastExport.h"
 #include "ui/MainWindowParts.h"
 #include "ui/Module1.h"
 
 #include <QTemporaryDir>
+#include <QUndoStack>
 
 #include <gtest/gtest.h>
 
@@ -101,10 +103,25 @@ struct FakeEditDialog final : EditDialogView {
     bool shown = false;
 };
 
+// Answers each close question with the next scripted answer and counts the questions.
+struct ScriptedCloseQuestion final : CloseQuestion {
+    std::deque<CloseAnswer> answers;
+    int asked = 0;
+    CloseAnswer askBeforeClosing() override
+    {
+        ++asked;
+        EXPECT_FALSE(answers.empty()) << "a close question was asked that the test did not script";
+        const CloseAnswer answer = answers.empty() ? CloseAnswer::Cancel : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        return answer;
+    }
+};
+
 // Not copyable: parts refers to the members.
 struct HeadlessProgram {
     explicit HeadlessProgram(const QLocale& numberLocale = QLocale::c())
-        : parts{lst_Import, lst_Output, opt_V2, CommDL, messages, window, numberLocale}
+        : parts{lst_Import, lst_Output, opt_V2, CommDL, messages, window, numberLocale, undoStack}
     {}
     HeadlessProgram(const HeadlessProgram&) = delete;
     HeadlessProgram& operator=(const HeadlessProgram&) = delete;
@@ -117,6 +134,9 @@ struct HeadlessProgram {
     RecordingMessageBox messages;
     FakeWindow window;
     FakeEditDialog frm_Edit;
+    QUndoStack undoStack;
+    LastExport lastExport;
+    ScriptedCloseQuestion closeQuestion;
     MainWindowParts parts;
 };
 

@@ -5,6 +5,8 @@
 
 #include "ui/ListCommands.h"
 
+#include <QUndoStack>
+
 using namespace orvanta;
 using namespace orvanta::testing;
 
@@ -37,7 +39,7 @@ protected:
             listStation(list, item.endsWith('*') ? item.chopped(1) : item,
                         QString("http://%1").arg(Module1::Playlists().Count()));
             if (item.endsWith('*'))
-                list.select(qint16(list.ListCount() - 1));
+                list.Select(qint16(list.ListCount() - 1));
         }
     }
 };
@@ -50,10 +52,17 @@ TEST_P(ListCommandsTest, LeavesTheListsStationsAndMessageAsTheRowSays)
     fill(program.lst_Import, before.at(0));
     fill(program.lst_Output, before.at(1));
     Module1::setListFocus(GetParam().focus);
+    const std::string rendered = render(program);
     GetParam().click(program.parts);
     EXPECT_EQ(render(program), GetParam().after);
     const QString full = QString("%1|The %2 list is full: it holds 32,767 stations.").arg(AppTitle, GetParam().full);
     EXPECT_EQ(program.messages.shown, *GetParam().full ? QStringList(full) : QStringList());
+    // A change is one step, which undo takes back and redo does again.
+    EXPECT_EQ(program.undoStack.count(), rendered == GetParam().after ? 0 : 1);
+    program.undoStack.undo();
+    EXPECT_EQ(render(program), rendered);
+    program.undoStack.redo();
+    EXPECT_EQ(render(program), GetParam().after);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,7 +1,7 @@
 // Properties over many generated playlists and user sessions, not just the cases someone
 // thought of: what the export writes the import reads back unchanged, and whatever the
-// user does, every listed title has exactly one station behind it and no station is left
-// without its title in a list.
+// user does, every listed title has exactly one station behind it, no station is left
+// without its title in a list, and undo and redo give back each state exactly.
 #include "HeadlessProgram.h"
 
 #include "pls/PlaylistFile.h"
@@ -10,7 +10,11 @@
 #include "ui/FocusTracking.h"
 #include "ui/ListCommands.h"
 
+#include <QUndoStack>
+
 #include <random>
+#include <utility>
+#include <vector>
 
 using namespace orvanta;
 using namespace orvanta::testing;
@@ -76,7 +80,28 @@ TEST_F(ProgramPropertyTest, WhatTheExportWritesTheImportReadsBackUnchanged)
     }
 }
 
-TEST_F(ProgramPropertyTest, AnySessionKeepsOneStationPerListedTitleAndNoneWithoutOne)
+// Both lists with their items and, where asked, their selection; the stations in the
+// collection's order with every field and whether each is stored under its address.
+QStringList stateOf(const HeadlessProgram& program, bool withSelection = true)
+{
+    QStringList state;
+    for (const MemoryListBox* list : {&program.lst_Import, &program.lst_Output})
+        state << QStringLiteral("list, selected %1").arg(withSelection ? list->ListIndex() : 0) << list->items();
+    const colPlaylist& playlists = Module1::Playlists();
+    for (const PlaylistEntry& station : playlists)
+        state << QStringLiteral("station %1 %2 %3 %4 %5")
+                     .arg(station->NumEntries())
+                     .arg(station->Length())
+                     .arg(playlists.isStoredUnder(station, station->File()))
+                     .arg(station->File(), station->Title());
+    return state;
+}
+
+// Whatever the user does, every listed title has one station and no station is without
+// one. Each change is one step; a command that changes nothing is none. Undo gives back the
+// whole state as it was before its step, redo as it was after, and a new step after an
+// undo drops the steps that could have been redone.
+TEST_F(ProgramPropertyTest, AnySessionKeepsOneStationPerListedTitleAndUndoRedoGiveEachStateBack)
 {
     void (*const buttons[])(MainWindowParts&) = {btn_Add_Click, btn_AllAdd_Click, btn_Rem_Click, btn_AllRem_Click,
                                                  btn_DelI_Click};
@@ -88,11 +113,17 @@ TEST_F(ProgramPropertyTest, AnySessionKeepsOneStationPerListedTitleAndNoneWithou
         // Swedish numbers differ from C ones (-32768 is "U+2212 32 768"): the edit must read
         // back the length it filled in.
         HeadlessProgram program(seed % 2 ? QLocale::c() : QLocale(QLocale::Swedish, QLocale::Sweden));
+        QUndoStack& stack = program.undoStack;
         // A small pool of titles and addresses makes repeats across imports and edits common;
         // an empty address stores a station without a key, deleted and edited by identity.
         const QStringList titles = generatedTitles(12), files = QStringList(QString()) + generatedTitles(12, 100);
-        for (int step = 0; step < 80; ++step) {
-            const int action = generate.below(9);
+        // The state before and after each step on the stack, by its index.
+        std::vector<std::pair<QStringList, QStringList>> steps;
+        for (int step = 0; step < 120; ++step) {
+            SCOPED_TRACE(step);
+            const int action = generate.below(15);
+            const int done = stack.index();
+            const QStringList before = stateOf(program), contentBefore = stateOf(program, false);
             MemoryListBox& list = action == 1 ? program.lst_Import : program.lst_Output;
             if (action == 0) {
                 QByteArray playlist = "[playlist]\r\n";
@@ -101,7 +132,7 @@ TEST_F(ProgramPropertyTest, AnySessionKeepsOneStationPerListedTitleAndNoneWithou
                 program.chooser.answers = {writeFile(folder.filePath(QString::number(step)), playlist)};
                 btn_Import_Click(program.parts);
             } else if (action <= 2 && list.ListCount() > 0) {
-                list.select(qint16(generate.below(list.ListCount())));
+                list.Select(qint16(generate.below(list.ListCount())));
                 (action == 1 ? lst_Import_GotFocus : lst_Output_GotFocus)(program.parts);
             } else if (action == 3) {
                 const qsizetype said = program.messages.shown.size();
@@ -110,12 +141,36 @@ TEST_F(ProgramPropertyTest, AnySessionKeepsOneStationPerListedTitleAndNoneWithou
                 if (program.frm_Edit.shown)
                     btn_OK_Click(program.parts, program.frm_Edit);
                 // OK closes the dialog unless it says why not.
-                ASSERT_TRUE(!program.frm_Edit.shown || program.messages.shown.size() > said) << "step " << step;
+                ASSERT_TRUE(!program.frm_Edit.shown || program.messages.shown.size() > said);
                 if (program.frm_Edit.shown)
                     btn_Cancel_Click(program.parts, program.frm_Edit);
                 ASSERT_TRUE(program.window.Enabled());
-            } else if (action > 3) {
+            } else if (action >= 4 && action <= 8) {
                 buttons[action - 4](program.parts);
+            } else if (action == 9) {
+                addSelectedStation(program.parts, qint16(generate.below(program.lst_Output.ListCount() + 1)));
+            } else if (action == 10) {
+                removeSelectedStation(program.parts);
+            } else if (action == 11) {
+                moveOutputStation(program.parts, qint16(generate.below(program.lst_Output.ListCount() + 1) - 1));
+            } else if (action <= 13 && stack.canUndo()) {
+                stack.undo();
+                ASSERT_EQ(stateOf(program), steps.at(done - 1).first);
+            } else if (action == 14 && stack.canRedo()) {
+                stack.redo();
+                ASSERT_EQ(stateOf(program), steps.at(done).second);
+            }
+            if (action < 12) {
+                if (stack.index() == done) {
+                    ASSERT_EQ(stateOf(program, false), contentBefore) << "a change that is no step";
+                }
+                ASSERT_LE(stack.index(), done + 1);
+                if (stack.index() > done) {
+                    ASSERT_NE(stateOf(program, false), contentBefore) << "a step that changes nothing";
+                    ASSERT_EQ(stack.count(), done + 1) << "the steps to redo stay after a new step";
+                    steps.resize(done);
+                    steps.emplace_back(before, stateOf(program));
+                }
             }
             // Equal as sorted lists, and no title listed twice: one station per listed title, none unlisted.
             QStringList listed = program.lst_Import.items() + program.lst_Output.items(), held;
@@ -123,8 +178,8 @@ TEST_F(ProgramPropertyTest, AnySessionKeepsOneStationPerListedTitleAndNoneWithou
                 held << station->Title();
             listed.sort();
             held.sort();
-            ASSERT_EQ(listed, held) << "step " << step;
-            ASSERT_EQ(listed.removeDuplicates(), 0) << "step " << step;
+            ASSERT_EQ(listed, held);
+            ASSERT_EQ(listed.removeDuplicates(), 0);
         }
     }
 }

@@ -55,10 +55,10 @@ bool isEnterKey(int key)
 } // namespace
 
 EditDialogWindow::EditDialogWindow(MainWindowParts& mainParts, QWidget& mainWindow)
-    : QDialog(&mainWindow, dialogFlags), m_messageBox(*this), m_parts{mainParts.lst_Import,  mainParts.lst_Output,
-                                                                      mainParts.opt_V2,      mainParts.CommDL,
-                                                                      m_messageBox,          mainParts.window,
-                                                                      mainParts.numberLocale}
+    : QDialog(&mainWindow, dialogFlags), m_messageBox(*this), m_parts{mainParts.lst_Import,   mainParts.lst_Output,
+                                                                      mainParts.opt_V2,       mainParts.CommDL,
+                                                                      m_messageBox,           mainParts.window,
+                                                                      mainParts.numberLocale, mainParts.undoStack}
 {
     setObjectName(QStringLiteral("frm_Edit"));
     setWindowTitle(QStringLiteral("Edit"));

@@ -1,10 +1,11 @@
 #include "ui/qt/MainWindowControls.h"
 
+#include "ui/qt/StationListView.h"
+
 #include <QButtonGroup>
 #include <QFont>
 #include <QFrame>
 #include <QGroupBox>
-#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -80,7 +81,7 @@ MainWindowControls buildMainWindowControls(QWidget& window)
     MainWindowControls c{};
     c.Frame1 = frame(&window, "Frame1", QStringLiteral("Import Playlist"), QRect(0, 0, 233, 257));
     c.btn_Import = button(c.Frame1, "btn_Import", QStringLiteral("Import"), QRect(80, 40, 57, 25));
-    c.lst_Import = place(new QListView(c.Frame1), "lst_Import", QRect(8, 72, 217, 173));
+    c.lst_Import = place(new StationListView(c.Frame1), "lst_Import", QRect(8, 72, 217, 173));
     c.lst_Import->setToolTip(QStringLiteral("Double Click to Edit."));
     c.lst_Import->setAccessibleName(QStringLiteral("Import list"));
 
@@ -95,8 +96,12 @@ MainWindowControls buildMainWindowControls(QWidget& window)
     c.versionGroup->addButton(c.opt_V2);
     c.opt_V1->setChecked(true);
     c.btn_Export = button(c.Frame2, "btn_Export", QStringLiteral("Export"), QRect(80, 40, 57, 25));
-    c.lst_Output = place(new QListView(c.Frame2), "lst_Output", QRect(8, 72, 209, 173));
+    c.lst_Output = place(new StationListView(c.Frame2), "lst_Output", QRect(8, 72, 209, 173));
     c.lst_Output->setAccessibleName(QStringLiteral("Output list"));
+    // A station dragged to the output list goes where it is dropped, one dragged to the
+    // import list to its end; the import list is not put in order.
+    c.lst_Output->takeStationsFrom({c.lst_Import, c.lst_Output}, false);
+    c.lst_Import->takeStationsFrom({c.lst_Output}, true);
 
     c.btn_Add =
         button(&window, "btn_Add", QStringLiteral(">"), QRect(240, 72, 33, 25), QStringLiteral("Add Selected Item."));

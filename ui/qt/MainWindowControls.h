@@ -1,9 +1,10 @@
 #pragma once
 
+#include "ui/qt/StationListView.h"
+
 class QButtonGroup;
 class QFrame;
 class QGroupBox;
-class QListView;
 class QPushButton;
 class QRadioButton;
 class QWidget;
@@ -14,13 +15,13 @@ namespace orvanta {
 struct MainWindowControls {
     QGroupBox* Frame1;
     QPushButton* btn_Import;
-    QListView* lst_Import;
+    StationListView* lst_Import;
     QGroupBox* Frame2;
     QRadioButton* opt_V1;
     QRadioButton* opt_V2;
     QButtonGroup* versionGroup;
     QPushButton* btn_Export;
-    QListView* lst_Output;
+    StationListView* lst_Output;
     QPushButton* btn_Add;
     QPushButton* btn_AllAdd;
     QFrame* Line1;

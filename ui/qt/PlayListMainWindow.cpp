@@ -7,12 +7,15 @@
 #include "ui/ListCommands.h"
 #include "ui/MessageBox.h"
 #include "ui/qt/EditDialogWindow.h"
+#include "ui/qt/StationListView.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QListView>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
+#include <QSessionManager>
 #include <QShortcut>
 #include <QStyle>
 
@@ -68,7 +71,9 @@ PlayListMainWindow::PlayListMainWindow(FileChooser* fileChooser, QWidget* parent
       m_commDL(fileChooser ? *fileChooser : m_fileChooser),
       m_messageBox(*this),
       m_windowState(*this),
-      m_parts{m_importList, m_outputList, m_versionTwo, m_commDL, m_messageBox, m_windowState, QLocale::system()}
+      m_closeQuestion(*this),
+      m_parts{m_importList, m_outputList,  m_versionTwo,      m_commDL,
+              m_messageBox, m_windowState, QLocale::system(), m_undoStack}
 {
     setObjectName(QStringLiteral("PlayList_Main"));
     setWindowTitle(AppTitle);
@@ -82,7 +87,7 @@ PlayListMainWindow::PlayListMainWindow(FileChooser* fileChooser, QWidget* parent
     m_controls.lst_Output->installEventFilter(this);
 
     connect(m_controls.btn_Import, &QPushButton::clicked, this, [this] { btn_Import_Click(m_parts); });
-    connect(m_controls.btn_Export, &QPushButton::clicked, this, [this] { btn_Export_Click(m_parts); });
+    connect(m_controls.btn_Export, &QPushButton::clicked, this, [this] { exportOutputList(m_parts, m_lastExport); });
     connect(m_controls.btn_Add, &QPushButton::clicked, this, [this] { btn_Add_Click(m_parts); });
     connect(m_controls.btn_AllAdd, &QPushButton::clicked, this, [this] { btn_AllAdd_Click(m_parts); });
     connect(m_controls.btn_Rem, &QPushButton::clicked, this, [this] { btn_Rem_Click(m_parts); });
@@ -91,19 +96,108 @@ PlayListMainWindow::PlayListMainWindow(FileChooser* fileChooser, QWidget* parent
 
     // One edit dialog for the whole run; it empties its fields whenever it closes.
     auto* frmEdit = new EditDialogWindow(m_parts, *this);
+    m_frmEdit = frmEdit;
     const auto edit = [this, frmEdit] { lst_Import_DblClick(m_parts, *frmEdit); };
     connect(m_controls.lst_Import, &QListView::doubleClicked, frmEdit, edit);
+    addKeys(edit);
 
-    // Keys for what otherwise takes the mouse. A list's keys act only while it has the
-    // focus, which makes it ListFocus, the list "x" acts on.
+    for (StationListView* list : {m_controls.lst_Import, m_controls.lst_Output})
+        connect(
+            list, &StationListView::stationDropped, this,
+            [this, list](const StationListView* source, int row, int place) { dropStation(source, row, list, place); });
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &PlayListMainWindow::commitData);
+
+    m_controls.btn_Export->setFocus();
+}
+
+// Keys for what otherwise takes the mouse. A list's keys act only while it has the focus,
+// which makes it ListFocus, the list "x" acts on. None acts while the edit dialog has the
+// window disabled.
+void PlayListMainWindow::addKeys(const std::function<void()>& edit)
+{
+    StationListView* const importList = m_controls.lst_Import;
+    StationListView* const outputList = m_controls.lst_Output;
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_F2})
-        new QShortcut(key, m_controls.lst_Import, frmEdit, edit, Qt::WidgetShortcut);
-    for (QListView* list : {m_controls.lst_Import, m_controls.lst_Output})
+        new QShortcut(key, importList, m_frmEdit, edit, Qt::WidgetShortcut);
+    for (QListView* list : {importList, outputList})
         new QShortcut(QKeySequence::Delete, list, m_controls.btn_DelI, &QPushButton::click, Qt::WidgetShortcut);
     new QShortcut(QKeySequence::Open, this, m_controls.btn_Import, &QPushButton::click);
     new QShortcut(QKeySequence::Save, this, m_controls.btn_Export, &QPushButton::click);
 
-    m_controls.btn_Export->setFocus();
+    // Across: the moved station selected in its new list, which takes the keyboard.
+    new QShortcut(
+        Qt::CTRL | Qt::Key_Right, importList, this,
+        [this, outputList] {
+            if (addSelectedStation(m_parts, m_outputList.ListCount()))
+                outputList->setFocus();
+        },
+        Qt::WidgetShortcut);
+    new QShortcut(
+        Qt::CTRL | Qt::Key_Left, outputList, this,
+        [this, importList] {
+            if (removeSelectedStation(m_parts))
+                importList->setFocus();
+        },
+        Qt::WidgetShortcut);
+    for (const int by : {-1, 1})
+        new QShortcut(
+            Qt::ALT | (by < 0 ? Qt::Key_Up : Qt::Key_Down), outputList, this,
+            [this, by] { moveOutputStation(m_parts, static_cast<qint16>(m_outputList.ListIndex() + by)); },
+            Qt::WidgetShortcut);
+
+    new QShortcut(Qt::CTRL | Qt::Key_Z, this, this, [this] { undoOrRedo(true); });
+    for (const QKeyCombination redo : {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y})
+        new QShortcut(redo, this, this, [this] { undoOrRedo(false); });
+}
+
+void PlayListMainWindow::undoOrRedo(bool undo)
+{
+    if (undo ? !m_undoStack.canUndo() : !m_undoStack.canRedo())
+        return;
+    undo ? m_undoStack.undo() : m_undoStack.redo();
+    // The list whose selection came back takes the keyboard, so that ListFocus, and with it
+    // "x", names the list that shows a selected station.
+    if (m_importList.ListIndex() >= 0)
+        m_controls.lst_Import->setFocus();
+    else if (m_outputList.ListIndex() >= 0)
+        m_controls.lst_Output->setFocus();
+}
+
+void PlayListMainWindow::dropStation(const StationListView* source, int row, StationListView* target, int place)
+{
+    // Once the drop has ended, as for files: a full list's message would hold the desktop's drag.
+    QMetaObject::invokeMethod(
+        this,
+        [=, this] {
+            const bool fromImport = source == m_controls.lst_Import;
+            // The station dragged is the one selected, unless something came between.
+            if ((fromImport ? m_importList : m_outputList).ListIndex() != row)
+                return;
+            bool moved = false;
+            if (target == m_controls.lst_Import)
+                moved = removeSelectedStation(m_parts);
+            else if (fromImport)
+                moved = addSelectedStation(m_parts, static_cast<qint16>(place));
+            else
+                moved = moveOutputStation(m_parts, static_cast<qint16>(place > row ? place - 1 : place));
+            if (moved)
+                target->setFocus();
+        },
+        Qt::QueuedConnection);
+}
+
+void PlayListMainWindow::commitData(QSessionManager& manager)
+{
+    // Asking holds up the whole session, so it is asked for only where there is something to
+    // ask about; where the session does not let the program ask, nothing is written.
+    if (!m_lastExport.outputListChanged(m_parts) || !manager.allowsInteraction())
+        return;
+    // An edit under way ends as Cancel ends it, so that the question can be answered.
+    if (!isEnabled())
+        m_frmEdit->reject();
+    if (!mayCloseWindow(m_parts, m_lastExport, m_closeQuestion))
+        manager.cancel();
+    manager.release();
 }
 
 void PlayListMainWindow::importFiles(const QStringList& paths)
@@ -125,11 +219,8 @@ bool PlayListMainWindow::eventFilter(QObject* watched, QEvent* event)
 void PlayListMainWindow::closeEvent(QCloseEvent* event)
 {
     // The window manager still offers to close a disabled window; while the edit dialog
-    // has it disabled it must stay open.
-    if (isEnabled())
-        event->accept();
-    else
-        event->ignore();
+    // has it disabled it stays open.
+    event->setAccepted(mayCloseWindow(m_parts, m_lastExport, m_closeQuestion));
 }
 
 void PlayListMainWindow::dragEnterEvent(QDragEnterEvent* event)

@@ -1,12 +1,15 @@
 #include "ui/qt/QtListBox.h"
 
 #include "ui/VisibleText.h"
+#include "ui/qt/StationListView.h"
 
 #include <QItemSelectionModel>
 #include <QListView>
 #include <QStyledItemDelegate>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 
 namespace orvanta {
 
@@ -42,15 +45,45 @@ QVariant TitleListModel::data(const QModelIndex& index, int role) const
     return visibleTitle(m_titles.at(index.row()), ShownCharacters);
 }
 
-void TitleListModel::append(QStringList titles)
+Qt::ItemFlags TitleListModel::flags(const QModelIndex& index) const
+{
+    return index.isValid() ? QAbstractListModel::flags(index) | Qt::ItemIsDragEnabled : Qt::ItemIsDropEnabled;
+}
+
+QStringList TitleListModel::mimeTypes() const
+{
+    return {StationListView::MimeType};
+}
+
+Qt::DropActions TitleListModel::supportedDropActions() const
+{
+    return Qt::MoveAction;
+}
+
+void TitleListModel::insert(int row, QStringList titles)
 {
     if (titles.isEmpty())
         return;
     // One row insertion for all of them: the view and the selection model hear of it
     // once, where title by title they would be told, and lay out, once per title.
-    beginInsertRows({}, rowCount(), rowCount() + static_cast<int>(titles.size()) - 1);
-    m_titles.append(std::move(titles));
+    beginInsertRows({}, row, row + static_cast<int>(titles.size()) - 1);
+    if (row == rowCount()) {
+        m_titles.append(std::move(titles));
+    } else {
+        m_titles.insert(row, titles.size(), QString());
+        std::move(titles.begin(), titles.end(), m_titles.begin() + row);
+    }
     endInsertRows();
+}
+
+void TitleListModel::move(int from, int to)
+{
+    if (from == to)
+        return;
+    // Qt names the row the title goes before, counted before the move.
+    beginMoveRows({}, from, from, {}, to > from ? to + 1 : to);
+    m_titles.move(from, to);
+    endMoveRows();
 }
 
 void TitleListModel::remove(int first, int count)
@@ -97,15 +130,26 @@ QString QtListBox::List(qint16 index) const
 
 void QtListBox::AddItem(const QString& text)
 {
-    if (isFull())
-        throw ListFullError("the list already holds 32,767 items");
-    m_model->append({text});
+    InsertItems(ListCount(), {text});
 }
 
 void QtListBox::AddItems(QStringList texts)
 {
+    InsertItems(ListCount(), std::move(texts));
+}
+
+void QtListBox::InsertItems(qint16 index, QStringList texts)
+{
+    checkRange(index, 0);
     throwUnlessRoomFor(texts.size());
-    m_model->append(std::move(texts));
+    m_model->insert(index, std::move(texts));
+}
+
+void QtListBox::MoveItem(qint16 from, qint16 to)
+{
+    checkRange(from, 1);
+    checkRange(to, 1);
+    m_model->move(from, to);
 }
 
 void QtListBox::RemoveItem(qint16 index)
@@ -139,6 +183,18 @@ void QtListBox::UnselectAll()
 {
     // One step for a full list; item by item, a focus change took milliseconds.
     m_view.selectionModel()->clearSelection();
+}
+
+void QtListBox::Select(qint16 index)
+{
+    QItemSelectionModel& selection = *m_view.selectionModel();
+    if (index == -1)
+        return selection.clearSelection();
+    checkRange(index, 1);
+    const QModelIndex item = m_model->index(index);
+    // The keyboard cursor goes with the selection, so the arrow keys go on from there.
+    selection.setCurrentIndex(item, QItemSelectionModel::ClearAndSelect);
+    m_view.scrollTo(item);
 }
 
 void QtListBox::Refresh()

@@ -21,9 +21,15 @@ public:
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    // A row is dragged as a station; a drop goes between rows, never onto one.
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QStringList mimeTypes() const override;
+    Qt::DropActions supportedDropActions() const override;
 
     const QStringList& titles() const { return m_titles; }
-    void append(QStringList titles);
+    void insert(int row, QStringList titles);
+    // The title at `from` comes to stand at `to`.
+    void move(int from, int to);
     void remove(int first, int count);
 
 private:
@@ -45,10 +51,13 @@ public:
     QString List(qint16 index) const override;
     void AddItem(const QString& text) override;
     void AddItems(QStringList texts) override;
+    void InsertItems(qint16 index, QStringList texts) override;
+    void MoveItem(qint16 from, qint16 to) override;
     void RemoveItem(qint16 index) override;
     void RemoveItems(qint16 index, qint16 count) override;
     void Unselect(qint16 index) override;
     void UnselectAll() override;
+    void Select(qint16 index) override;
     void Refresh() override;
 
 private:

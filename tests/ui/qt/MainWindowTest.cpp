@@ -101,7 +101,8 @@ protected:
 };
 
 // Each caption whole at the window's font, each control inside its container and over no
-// other; the main window centred, and kept open while the edit dialog has it disabled.
+// other; the main window centred, and kept open while the edit dialog has it disabled,
+// without a question.
 TEST_F(MainWindow, BothWindowsShowEveryCaptionWholeAndTheMainOneStaysOpenWhileDisabled)
 {
     for (const QWidget* root : {static_cast<QWidget*>(&window), static_cast<QWidget*>(dialog)}) {
@@ -121,10 +122,9 @@ TEST_F(MainWindow, BothWindowsShowEveryCaptionWholeAndTheMainOneStaysOpenWhileDi
         }
     }
     EXPECT_LE((window.geometry().center() - window.screen()->availableGeometry().center()).manhattanLength(), 2);
-    parts.window.setEnabled(false);
+    openEdit();
+    expectNoModal();
     EXPECT_FALSE(window.close());
-    parts.window.setEnabled(true);
-    EXPECT_TRUE(window.close());
 }
 
 TEST_F(MainWindow, ClicksAndKeysReachTheListCommandsAndTheImport)
@@ -237,6 +237,150 @@ TEST_F(MainWindow, DroppedFilesAreImportedAndOtherDataRefused)
     EXPECT_TRUE(drop(files));
     EXPECT_EQ(shown(), "A*BC|XY|") << "imported once the drop has ended";
     EXPECT_TRUE(QTest::qWaitFor([this] { return shown() == "A*BCDEF|XY|"; })) << shown().toStdString();
+}
+
+// Ctrl+Right and Ctrl+Left move a station across, selected in the list that then has the
+// keyboard; Alt+Up and Alt+Down put it in order, nothing past either end. Ctrl+Z takes each
+// step back, with the selection and the keyboard where they were, and Ctrl+Shift+Z and
+// Ctrl+Y do it again. None of these keys acts while the edit dialog is open.
+TEST_F(MainWindow, KeysMoveStationsAcrossAndInOrderAndUndoAndRedoEachStep)
+{
+    const auto key = [this](QListView* list, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QTest::keyClick(list, key, modifiers);
+        return shown() + focusName();
+    };
+    click(controls.lst_Import, 0);
+    EXPECT_EQ(key(controls.lst_Import, Qt::Key_Right, Qt::ControlModifier), "BC|XYA*|lst_Output");
+    EXPECT_EQ(key(controls.lst_Output, Qt::Key_Up, Qt::AltModifier), "BC|XA*Y|lst_Output");
+    EXPECT_EQ(key(controls.lst_Output, Qt::Key_Up, Qt::AltModifier), "BC|A*XY|lst_Output");
+    EXPECT_EQ(key(controls.lst_Output, Qt::Key_Up, Qt::AltModifier), "BC|A*XY|lst_Output");
+    EXPECT_EQ(key(controls.lst_Output, Qt::Key_Left, Qt::ControlModifier), "BCA*|XY|lst_Import");
+    click(controls.lst_Output, 1);
+    EXPECT_EQ(key(controls.lst_Output, Qt::Key_Down, Qt::AltModifier), "BCA|XY*|lst_Output");
+    EXPECT_EQ(key(controls.lst_Output, Qt::Key_Z, Qt::ControlModifier), "BC|A*XY|lst_Output");
+    EXPECT_EQ(key(controls.lst_Output, Qt::Key_Z, Qt::ControlModifier), "BC|XA*Y|lst_Output");
+    EXPECT_EQ(key(controls.lst_Output, Qt::Key_Z, Qt::ShiftModifier | Qt::ControlModifier), "BC|A*XY|lst_Output");
+    EXPECT_EQ(key(controls.lst_Output, Qt::Key_Y, Qt::ControlModifier), "BCA*|XY|lst_Import");
+    EXPECT_EQ(window.undoStack().undoText(), "Move A to the import list");
+
+    openEdit(0);
+    for (const auto& [list, combination] :
+         std::initializer_list<std::pair<QListView*, QKeyCombination>>{{controls.lst_Import, Qt::CTRL | Qt::Key_Z},
+                                                                       {controls.lst_Import, Qt::CTRL | Qt::Key_Y},
+                                                                       {controls.lst_Import, Qt::CTRL | Qt::Key_Right},
+                                                                       {controls.lst_Output, Qt::ALT | Qt::Key_Up}})
+        EXPECT_EQ(key(list, combination.key(), combination.keyboardModifiers()), "B*CA|XY|txt_Title");
+}
+
+// A station dragged within the output list, or from one list to the other, moves as the
+// keys move it, to the place where it is dropped in the output list and to the end of the
+// import list, then selected there; the import list is not put in order, and what another
+// running copy of the program drags is refused. Each drag is a step to undo.
+TEST_F(MainWindow, DraggedStationsMoveToWhereTheyAreDroppedAndOnlyWhereTheListTakesThem)
+{
+    // Drags the station at `row` to the top or bottom edge of the target's row `over`.
+    const auto drag = [this](StationListView* source, int row, StationListView* target, int over, bool below,
+                             const QByteArray& otherData = {}) {
+        click(source, row);
+        const std::unique_ptr<QMimeData> carried(source->stationData(row));
+        if (!otherData.isNull())
+            carried->setData(StationListView::MimeType, otherData);
+        const QRect rect = target->visualRect(target->model()->index(over, 0));
+        const QPoint at(rect.center().x(), below ? rect.bottom() - 1 : rect.top() + 1);
+        QDragEnterEvent enter(at, Qt::MoveAction, carried.get(), Qt::LeftButton, {});
+        QCoreApplication::sendEvent(target->viewport(), &enter);
+        QDragMoveEvent move(at, Qt::MoveAction, carried.get(), Qt::LeftButton, {});
+        QCoreApplication::sendEvent(target->viewport(), &move);
+        if (move.isAccepted()) {
+            QDropEvent drop(at, Qt::MoveAction, carried.get(), Qt::LeftButton, {});
+            QCoreApplication::sendEvent(target->viewport(), &drop);
+        } else {
+            QDragLeaveEvent leave;
+            QCoreApplication::sendEvent(target->viewport(), &leave);
+        }
+        QCoreApplication::processEvents(); // the move comes once the drop has ended
+        return shown() + (move.isAccepted() ? "" : " refused");
+    };
+    EXPECT_EQ(drag(controls.lst_Output, 0, controls.lst_Output, 1, true), "ABC|YX*|");
+    EXPECT_EQ(drag(controls.lst_Import, 1, controls.lst_Output, 0, false), "AC|B*YX|");
+    EXPECT_EQ(focusName(), "lst_Output");
+    EXPECT_EQ(drag(controls.lst_Import, 0, controls.lst_Output, 2, true), "C|BYXA*|");
+    EXPECT_EQ(drag(controls.lst_Output, 1, controls.lst_Import, 0, false), "CY*|BXA|");
+    EXPECT_EQ(focusName(), "lst_Import");
+    EXPECT_EQ(drag(controls.lst_Import, 0, controls.lst_Import, 1, true), "C*Y|BXA| refused");
+    EXPECT_EQ(drag(controls.lst_Import, 0, controls.lst_Output, 0, false, "1 lst_Import 0"), "C*Y|BXA| refused");
+    for (int step = 0; step < 4; ++step)
+        window.undoStack().undo();
+    EXPECT_EQ(shown(), "ABC|X*Y|");
+}
+
+// Closing with an output list that was never exported asks whether to export it first:
+// Cancel (Esc) keeps the window, Export keeps it where the save dialog is cancelled and
+// closes once saved, Discard closes. A list as exported closes at once.
+TEST_F(MainWindow, ClosingAsksBeforeLosingAnUnexportedOutputList)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("MyPlaylist.pls");
+    // Closes the window, answering the question with the button (none: expects none) and
+    // the save dialog with a path (none: cancels it).
+    const auto close = [this](const char* answer, const QString& saveTo = {}) {
+        if (!*answer)
+            expectNoModal();
+        else
+            answerNextModal<QMessageBox>([=](QMessageBox& box) {
+                EXPECT_EQ(box.windowTitle() + '|' + box.text() + '|' + box.informativeText(),
+                          "Orvanta Playlist Builder|The output list has changes that were not exported.|"
+                          "Export them before closing?");
+                EXPECT_EQ(box.icon(), QMessageBox::Question);
+                QStringList buttons;
+                for (const QAbstractButton* button : box.buttons())
+                    buttons << button->text();
+                buttons.sort(); // in the order of the desktop's style
+                EXPECT_EQ(buttons, QStringList({"Cancel", "Discard", "Export"}));
+                EXPECT_EQ(box.defaultButton()->text() + box.escapeButton()->text(), "ExportCancel");
+                if (QString(answer) == "Esc")
+                    return QTest::keyClick(&box, Qt::Key_Escape);
+                if (QString(answer) == "Export")
+                    answerNextModal<QFileDialog>([=](QFileDialog& dialog) {
+                        if (saveTo.isEmpty())
+                            return dialog.reject();
+                        dialog.selectFile(saveTo);
+                        static_cast<QDialog&>(dialog).accept();
+                    });
+                for (QAbstractButton* button : box.buttons())
+                    if (button->text() == answer)
+                        button->click();
+            });
+        const bool closed = window.close();
+        window.show();
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        return closed;
+    };
+    EXPECT_FALSE(close("Esc"));
+    EXPECT_FALSE(close("Export"));
+    EXPECT_EQ(shown(), "ABC|XY|");
+    EXPECT_TRUE(close("Export", path));
+    QFile saved(path);
+    EXPECT_TRUE(saved.open(QIODevice::ReadOnly)
+                && saved.readAll().contains("Title1=X\r\nLength1=-32768\r\n\r\nFile1=http://Y"));
+    EXPECT_TRUE(close(""));
+    click(controls.lst_Output, 0);
+    QTest::keyClick(controls.lst_Output, Qt::Key_Down, Qt::AltModifier);
+    EXPECT_TRUE(close("Discard"));
+}
+
+// Where the desktop session does not let the program ask (as on Qt's offscreen platform),
+// logging out asks nothing and writes nothing, though the output list was never exported.
+TEST_F(MainWindow, LoggingOutWhereTheSessionLetsNobodyAskWritesNothing)
+{
+    auto* session = qApp->findChild<QSessionManager*>();
+    ASSERT_NE(session, nullptr);
+    ASSERT_FALSE(session->allowsInteraction());
+    expectNoModal();
+    emit qApp->commitDataRequest(*session);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window.isVisible());
 }
 
 // The commands read numbers in the locale they are given (tests/ui); the window gives them

@@ -19,7 +19,7 @@ TEST(ListDisplay, ShowsTheFirst1000CharactersWithTheirInvisibleCharactersMarked)
 {
     TitleListModel model;
     const QString title = u"\u202E"_s + QString(999, u'x') + "yz";
-    model.append({title});
+    model.insert(0, {title});
     EXPECT_EQ(model.index(0).data().toString(), "<U+202E>" + QString(999, u'x') + u"\u2026"_s);
     EXPECT_EQ(model.titles().first(), title);
 }
