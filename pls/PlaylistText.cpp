@@ -61,6 +61,41 @@ QString decodePlaylistLine(QByteArrayView bytes)
     return text;
 }
 
+bool PlaylistLines::skipEmptyLines()
+{
+    const char* const bytes = m_bytes.data();
+    // Eight bytes at a time while they are line ends of one kind: a long run of them costs
+    // the same by the byte whether CR LF ends each line or CR alone, though CR alone ends
+    // twice as many.
+    const auto word = [](const char* eight) {
+        quint64 value;
+        std::memcpy(&value, eight, sizeof value);
+        return value;
+    };
+    static const quint64 crs = word("\r\r\r\r\r\r\r\r"), crLfs = word("\r\n\r\n\r\n\r\n"),
+                         lfs = word("\n\n\n\n\n\n\n\n");
+    for (; m_position + 8 <= m_bytes.size(); m_position += 8) {
+        const quint64 eight = word(bytes + m_position);
+        // The last of eight CRs and an LF after it end one line.
+        if (eight == crLfs)
+            m_number += 4;
+        else if (eight == lfs || (eight == crs && (m_position + 8 == m_bytes.size() || bytes[m_position + 8] != '\n')))
+            m_number += 8;
+        else
+            break;
+    }
+    while (m_position < m_bytes.size()) {
+        if (bytes[m_position] == '\r')
+            m_position += m_position + 1 < m_bytes.size() && bytes[m_position + 1] == '\n' ? 2 : 1;
+        else if (bytes[m_position] == '\n')
+            ++m_position;
+        else
+            return true;
+        ++m_number;
+    }
+    return false;
+}
+
 QByteArrayView PlaylistLines::next()
 {
     const auto nextOf = [this](char c) {

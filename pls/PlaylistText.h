@@ -27,6 +27,9 @@ public:
     explicit PlaylistLines(QByteArrayView bytes) : m_bytes(bytes) {}
 
     bool atEnd() const { return m_position >= m_bytes.size(); }
+    // Moves past the empty lines that come next; false when the end comes first. A run of
+    // empty lines costs the same by the byte, CR LF or CR alone.
+    bool skipEmptyLines();
     // The next line; only when not atEnd().
     QByteArrayView next();
     // The number of the line that next() gave last.

@@ -32,9 +32,9 @@ struct Generator {
         return QString::fromStdU32String(result);
     }
     // "#i#" keeps each title apart from all others, "i." each address; now and then one is
-    // as long as a value may be.
+    // as long as a value may be. An address ends with no blank: the import drops those.
     QString title(int i) { return longest(text(12) + QStringLiteral("#%1#").arg(i) + text(4)); }
-    QString file(int i) { return longest(QStringLiteral("http://%1.example:").arg(i) + text(8)); }
+    QString file(int i) { return longest(QStringLiteral("http://%1.example:").arg(i) + text(8) + u'/'); }
     QString longest(const QString& value) { return below(40) ? value : value.leftJustified(MaxValueLength, u'~'); }
 };
 
