@@ -79,7 +79,7 @@ void readM3u(QByteArrayView text, bool utf8, PlaylistContent& content)
         if (line.startsWith('#')) {
             if (line.startsWith("#EXTINF:")) {
                 if (draft)
-                    draft->completeInto(content);
+                    std::move(*draft).completeInto(content);
                 readExtInf(decode(line.sliced(8)), number, draft.emplace(number));
             }
             continue;
@@ -87,11 +87,11 @@ void readM3u(QByteArrayView text, bool utf8, PlaylistContent& content)
         if (!draft)
             draft.emplace(number);
         draft->setAddress(decode(line), number);
-        draft->completeInto(content);
+        std::move(*draft).completeInto(content);
         draft.reset();
     }
     if (draft)
-        draft->completeInto(content);
+        std::move(*draft).completeInto(content);
 }
 
 } // namespace orvanta

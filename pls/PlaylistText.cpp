@@ -64,6 +64,8 @@ QString decodePlaylistLine(QByteArrayView bytes)
 bool PlaylistLines::skipEmptyLines()
 {
     const char* const bytes = m_bytes.data();
+    if (m_position < m_bytes.size() && bytes[m_position] != '\r' && bytes[m_position] != '\n')
+        return true;
     // Eight bytes at a time while they are line ends of one kind: a long run of them costs
     // the same by the byte whether CR LF ends each line or CR alone, though CR alone ends
     // twice as many.

@@ -39,17 +39,18 @@ bool startsWithInAnyCase(QByteArrayView line, QByteArrayView name)
            });
 }
 
-// The key, its number, blanks and "=" at line[start...]; numbers too long for 64 bits count
-// as the largest.
+// The key, its number, blanks and "=" at line[start...]; numbers of more than 18 digits
+// count as one.
 KeyedLine numberedKey(QByteArrayView line, Key key, qsizetype start)
 {
+    constexpr qsizetype MaxDigits = 18;
     KeyedLine keyed{key};
     qsizetype end = start;
     for (; end < line.size() && line[end] >= '0' && line[end] <= '9'; ++end) {
-        const quint64 digit = line[end] - '0';
-        keyed.number = keyed.number > (std::numeric_limits<quint64>::max() - digit) / 10
-                           ? std::numeric_limits<quint64>::max()
-                           : keyed.number * 10 + digit;
+        if (end - start < MaxDigits)
+            keyed.number = keyed.number * 10 + quint64(line[end] - '0');
+        else
+            keyed.number = std::numeric_limits<quint64>::max();
     }
     qsizetype equals = end;
     while (equals < line.size() && isBlank(line[equals]))
@@ -120,16 +121,20 @@ public:
     {
         if (!keyed.numbered && m_previous >= 0)
             return m_previous;
-        // The station of the line before is its number's latest; the others are looked up.
-        qsizetype at = m_previous >= 0 && m_stations[m_previous].number == keyed.number
-                           ? m_previous
-                           : m_latest.value(keyed.number, -1);
+        // The station of the line before is its number's latest, noted only once a line of
+        // another number comes: most files give one number's lines together, and the export's
+        // first form gives every station the number 1.
+        qsizetype at = m_previous;
+        if (at < 0 || m_stations[at].number != keyed.number) {
+            if (at >= 0)
+                noteLatest(m_stations[at].number, at);
+            at = latestOf(keyed.number);
+        }
         if (at < 0 || (keyed.numbered && m_stations[at].has[int(keyed.key)])) {
             StationDraft::requireRoom(qsizetype(m_stations.size()), line);
             const qsizetype round = at < 0 ? 0 : m_stations[at].round + 1;
             m_stations.push_back({keyed.number, round, StationDraft(line)});
             at = qsizetype(m_stations.size()) - 1;
-            m_latest.insert(keyed.number, at);
         }
         m_previous = at;
         m_stations[at].has[int(keyed.key)] = true;
@@ -151,9 +156,9 @@ public:
         if (!std::is_sorted(m_stations.begin(), m_stations.end(), order))
             std::stable_sort(m_stations.begin(), m_stations.end(), order);
         content.stations.reserve(content.stations.size() + qsizetype(m_stations.size()));
-        for (const Station& station : m_stations) {
+        for (Station& station : m_stations) {
             if (failedAt < 0 || station.draft.hasAddress())
-                station.draft.completeInto(content);
+                std::move(station.draft).completeInto(content);
         }
     }
 
@@ -164,9 +169,29 @@ private:
         StationDraft draft;
         bool has[3] = {}; // which keys came, by Key
     };
+    // Each number's station of its latest round: the small numbers files use by position,
+    // far faster than a hash for the many files whose numbers change every line or two.
+    qsizetype latestOf(quint64 number) const
+    {
+        if (number >= quint64(MaxStations))
+            return m_latestOfLarge.value(number, -1);
+        return number < m_latestOfSmall.size() ? m_latestOfSmall[number] : -1;
+    }
+    void noteLatest(quint64 number, qsizetype at)
+    {
+        if (number >= quint64(MaxStations)) {
+            m_latestOfLarge.insert(number, at);
+            return;
+        }
+        if (number >= m_latestOfSmall.size())
+            m_latestOfSmall.resize(number + 1, -1);
+        m_latestOfSmall[number] = at;
+    }
+
     std::vector<Station> m_stations;
-    QHash<quint64, qsizetype> m_latest; // each number's station of its latest round
-    qsizetype m_previous = -1;          // the station of the key line before
+    std::vector<qsizetype> m_latestOfSmall;
+    QHash<quint64, qsizetype> m_latestOfLarge;
+    qsizetype m_previous = -1; // the station of the key line before
 };
 
 } // namespace

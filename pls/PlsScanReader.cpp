@@ -80,7 +80,7 @@ void readPlsWithoutHeader(QByteArrayView text, const QLocale& locale, PlaylistCo
         } else if (pending.startsWith(LengthKey)) {
             draft->setLength(toInteger16(QStringView(pending).sliced(LengthKey.size()), locale).value_or(-1));
             draft->setNumEntries(entries);
-            draft->completeInto(content);
+            std::move(*draft).completeInto(content);
             draft.reset();
         } else {
             continue;

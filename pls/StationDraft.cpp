@@ -37,9 +37,9 @@ void StationDraft::setTitle(QString value, int line)
     m_station.Title = bounded(std::move(value), "title", line);
 }
 
-void StationDraft::completeInto(PlaylistContent& content) const
+void StationDraft::completeInto(PlaylistContent& content) &&
 {
-    PlaylistStation station = m_station;
+    PlaylistStation station = std::move(m_station);
     if (std::all_of(station.Title.cbegin(), station.Title.cend(), isBlank))
         station.Title = station.File;
     station.line = hasAddress() ? m_addressLine : m_firstLine;

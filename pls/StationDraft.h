@@ -23,7 +23,7 @@ public:
     bool hasAddress() const { return m_addressLine > 0; }
     // Appends the station, complete, to the content; throws PlaylistReadError at the line it is
     // named by where that holds MaxStations already.
-    void completeInto(PlaylistContent& content) const;
+    void completeInto(PlaylistContent& content) &&;
 
     // Throws PlaylistReadError at line where `held` stations leave no room for another.
     static void requireRoom(qsizetype held, int line);

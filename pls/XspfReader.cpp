@@ -113,7 +113,7 @@ private:
             m_hasTitle = m_hasTitle || m_field == Field::Title;
             m_field = Field::None;
         } else if (m_depth == 3 && m_track) {
-            m_track->completeInto(m_content);
+            std::move(*m_track).completeInto(m_content);
             m_track.reset();
         }
         --m_depth;
