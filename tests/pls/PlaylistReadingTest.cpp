@@ -225,7 +225,7 @@ const ReadCase m3u[] = {
     {"M3u8IsUtf8", "f.m3u8", "#EXTINF:1,Caf\xE9\nhttp://a/", {at(2, "http://a/", "Caf\ufffd", 1)}},
     {"Utf16OddByteDropped",
      "f.m3u",
-     utf16(QStringEncoder::Utf16BE, u"http://a/\n") + "\x00",
+     utf16(QStringEncoder::Utf16BE, u"http://a/\n") + '\0',
      {at(1, "http://a/", "http://a/")}},
     {"LongestValues", "f.m3u", "#EXTINF:1," + longest + "\n" + longest, {at(2, longestText, longestText, 1)}}};
 INSTANTIATE_TEST_SUITE_P(M3u, PlaylistReaderTest, ::testing::ValuesIn(m3u), byName);
@@ -260,7 +260,7 @@ const ReadCase xspf[] = {
      utf16(QStringEncoder::Utf16LE,
            u"<?xml version=\"1.0\" encoding=\"UTF-16\"?><playlist xmlns=\"http://xspf.org/"
            u"ns/0/\"><trackList><track><location>\u00e9</location></track></trackList></playlist>")
-         + "\x00",
+         + '\0',
      {at(1, "\u00e9", "\u00e9")}},
     {"LongestValues",
      "f.xspf",
@@ -282,7 +282,8 @@ const FailureCase xspfFailing[] = {
      {}},
     {"NestedTooDeep",
      "f.xspf",
-     xspfHead + "<track><location>a</location></track>\n<track><title>" + QByteArray("<b>").repeated(60000),
+     xspfHead + "<track><location>a</location></track>\n<track><title>" + QByteArray("<b>").repeated(60000)
+         + QByteArray("</b>").repeated(60000) + "</title></track>" + xspfTail,
      5,
      {at(4, "a", "a")}}};
 INSTANTIATE_TEST_SUITE_P(Xspf, PlaylistReaderFailureTest, ::testing::ValuesIn(xspfFailing), byName);

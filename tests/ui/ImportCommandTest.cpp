@@ -22,7 +22,7 @@ TEST_F(ImportCommandTest, TheFilesOfOneChoiceSayWhatTheyLeftOutInOneMessage)
     QStringList seen;
     program.messages.whileShown = [&] { seen << program.lst_Import.items().join(' '); };
     import(
-        {writeFile(at("1.pls"), playlistOf({"A", "B", "C"}) + stationBlock("HTTP://a/", "D")),
+        {writeFile(at("Rock%2C Pop.pls"), playlistOf({"A", "B", "C"}) + stationBlock("HTTP://a/", "D")),
          writeFile(at("whole.pls"), playlistOf({"E"})), writeFile(at("empty.pls"), ""), at("missing.pls"),
          writeFile(at("long.pls"), "[playlist]\r\nFile1=http://f/\r\nTitle1=F\r\nTitle2=" + QByteArray(65537, 'x'))});
     EXPECT_EQ(QDir("/proc/self/fd").count(), openBefore) << "a playlist file was left open";
@@ -30,7 +30,7 @@ TEST_F(ImportCommandTest, TheFilesOfOneChoiceSayWhatTheyLeftOutInOneMessage)
     EXPECT_EQ(seen, QStringList("A C E F"));
     const QString missing = readPlaylistFile(at("missing.pls"), QLocale::c()).failure->reason();
     EXPECT_EQ(program.messages.shown,
-              QStringList(AppTitle + "|Duplicate Item: Ignoring.\n" + at("1.pls") + ": 2 of 4 stations imported.\n"
+              QStringList(AppTitle + "|Duplicate Item: Ignoring.\n" + at("Rock%2C Pop.pls") + ": 2 of 4 stations imported.\n"
                           + "line 6: B: a list already shows this title\n"
                           + "line 14: D: another station already has this address\n\n"
                           + "No station was found in this file.\n" + at("empty.pls") + "\n\n"
