@@ -5,7 +5,6 @@
 #include <QByteArrayView>
 #include <QLocale>
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -13,24 +12,18 @@ using namespace orvanta;
 
 namespace {
 
-bool holdsLineBreak(const QString& value)
-{
-    return value.contains(u'\r') || value.contains(u'\n');
-}
-
-bool isBlank(QChar c)
-{
-    return c == u' ' || c == u'\t';
-}
-
 // Completed as every reader completes a station: no value longer than the bound or holding a
 // line break, an address without blanks at its ends, a title blank only where the address is.
 bool isComplete(const PlaylistStation& station)
 {
+    const auto fits = [](const QString& value) {
+        return value.size() <= MaxValueLength && !value.contains(u'\r') && !value.contains(u'\n');
+    };
     const QString& file = station.File;
-    return file.size() <= MaxValueLength && station.Title.size() <= MaxValueLength && !holdsLineBreak(file)
-           && !holdsLineBreak(station.Title) && (file.isEmpty() || (!isBlank(file.front()) && !isBlank(file.back())))
-           && (!std::all_of(station.Title.cbegin(), station.Title.cend(), isBlank) || station.Title == file);
+    const QString blanks = QStringLiteral(" \t");
+    return fits(file) && fits(station.Title)
+           && (file.isEmpty() || (!blanks.contains(file.front()) && !blanks.contains(file.back())))
+           && (!QString(station.Title).remove(u' ').remove(u'\t').isEmpty() || station.Title == file);
 }
 
 } // namespace
@@ -46,11 +39,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const char* const names[] = {"f.pls", "f.m3u", "f.m3u8", "f.xspf"};
     const QString name = QString::fromLatin1(names[data[0] % 4]);
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data) + 1, qsizetype(size) - 1);
-    const qsizetype lines = bytes.count('\r') + bytes.count('\n') + 1;
+    const int lines = int(bytes.count('\r') + bytes.count('\n') + 1);
     const PlaylistContent content = readPlaylist(bytes, name, QLocale::c());
-    if (content.failure && (content.failure->line() < 0 || content.failure->line() > lines))
-        std::abort();
-    if (content.singleStream && (!content.stations.isEmpty() || content.failure))
+    if ((content.failure && (content.failure->line() < 0 || content.failure->line() > lines))
+        || (content.singleStream && !content.stations.isEmpty()))
         std::abort();
     colPlaylist playlists;
     qint32 taken = 0;

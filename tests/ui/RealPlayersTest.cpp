@@ -101,7 +101,6 @@ TEST_F(RealWritersTest, QSettingsIniFileIsImportedWholeInNumberOrder)
             settings.setValue(QString("Title%1").arg(n), written[n - 1].section('\t', 1));
             settings.setValue(QString("Length%1").arg(n), -1);
         }
-        settings.setValue("NumberOfEntries", written.size());
     }
     written[6].replace("Rock = Roll", "\"Rock = Roll\"");
     written[9] = '"' + written[9].replace('\t', "\"\t");
