@@ -89,7 +89,7 @@ TEST_F(ProgramPropertyTest, AnySessionKeepsOneStationPerListedTitleAndNoneWithou
         // back the length it filled in.
         HeadlessProgram program(seed % 2 ? QLocale::c() : QLocale(QLocale::Swedish, QLocale::Sweden));
         // A small pool of titles and addresses makes repeats across imports and edits common;
-        // an empty address stores a station without a key, deleted and edited by identity.
+        // an empty address makes a station without one, which the import leaves out.
         const QStringList titles = generatedTitles(12), files = QStringList(QString()) + generatedTitles(12, 100);
         for (int step = 0; step < 80; ++step) {
             const int action = generate.below(9);
