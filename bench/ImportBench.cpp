@@ -10,15 +10,19 @@
 namespace orvanta {
 namespace {
 
-enum Format { CrLfPls, LfPls, M3u8, Xspf };
-const char* const FileNames[] = {"Stations.pls", "Published.pls", "Stations.m3u8", "Stations.xspf"};
+enum Format { CrLfPls, LfPls, CrPls, M3u8, CrM3u, Xspf };
+const char* const FileNames[] = {"Stations.pls",  "Published.pls", "Old Mac.pls",
+                                 "Stations.m3u8", "Old Mac.m3u",   "Stations.xspf"};
 
 // The generated stations in each form: as the export writes them (CR LF), as radio sites
-// publish them (LF, numbered keys, no length lines), as an .m3u8 and as an .xspf.
+// publish them (LF, numbered keys, no length lines), as an .m3u8 and as an .xspf; and the
+// export and the .m3u8 with CR alone ending each line, as old Mac editors save.
 QByteArray playlist(Format format, int stations)
 {
-    if (format == CrLfPls)
-        return testing::generatedPlaylist(stations);
+    if (format == CrLfPls || format == CrPls) {
+        const QByteArray bytes = testing::generatedPlaylist(stations);
+        return format == CrPls ? QByteArray(bytes).replace("\r\n", "\r") : bytes;
+    }
     const QStringList titles = testing::generatedTitles(stations);
     QByteArray bytes = "#EXTM3U\n";
     if (format == LfPls)
@@ -32,25 +36,23 @@ QByteArray playlist(Format format, int stations)
         const QByteArray number = QByteArray::number(i + 1);
         if (format == LfPls)
             bytes += "File" + number + '=' + file + "\nTitle" + number + '=' + title + '\n';
-        else if (format == M3u8)
+        else if (format == M3u8 || format == CrM3u)
             bytes += "#EXTINF:-1," + title + '\n' + file + '\n';
         else
             bytes += "    <track>\n      <location>" + file + "</location>\n      <title>" + title.replace("&", "&amp;")
                      + "</title>\n    </track>\n";
     }
+    if (format == CrM3u)
+        bytes.replace('\n', '\r');
     return bytes + (format == Xspf ? "  </trackList>\n</playlist>\n" : "");
 }
 
-// The whole command into empty lists: loading, decoding, reading, and per station the title
-// check, the collection's Add and the list's AddItem. Arguments: stations, format.
-void BM_ImportPlaylist(benchmark::State& state)
+// The whole command into empty lists, from the file dialog to the message: loading,
+// decoding, reading, and per station the title check, the collection's Add and the list's
+// AddItem. Fails unless the import takes `stations` and says nothing, or takes none and says so.
+void importRepeatedly(benchmark::State& state, const QString& path, int stations)
 {
-    const auto stations = static_cast<int>(state.range(0));
-    const auto format = static_cast<Format>(state.range(1));
-    QTemporaryDir folder;
-    const QString path = testing::writeFile(folder.filePath(FileNames[format]), playlist(format, stations));
-    bool allImported = !path.isNull();
-
+    bool asExpected = !path.isNull();
     for (auto _ : state) {
         state.PauseTiming();
         Module1::reset();
@@ -61,14 +63,24 @@ void BM_ImportPlaylist(benchmark::State& state)
         btn_Import_Click(program->parts);
 
         state.PauseTiming();
-        allImported = allImported && program->lst_Import.ListCount() == stations && program->messages.shown.isEmpty();
+        asExpected = asExpected && program->lst_Import.ListCount() == stations
+                     && program->messages.shown.isEmpty() == (stations > 0);
         program.reset();
         Module1::reset();
         state.ResumeTiming();
     }
+    if (!asExpected)
+        state.SkipWithError("the import did not take what the file holds");
+}
 
-    if (!allImported)
-        state.SkipWithError("the import did not take every station");
+// Arguments: stations, format.
+void BM_ImportPlaylist(benchmark::State& state)
+{
+    const auto stations = static_cast<int>(state.range(0));
+    const auto format = static_cast<Format>(state.range(1));
+    QTemporaryDir folder;
+    importRepeatedly(state, testing::writeFile(folder.filePath(FileNames[format]), playlist(format, stations)),
+                     stations);
     state.SetLabel(FileNames[format]);
     // Seconds per station: the time of one import divided by its stations.
     state.counters["per_station"] =
@@ -76,8 +88,21 @@ void BM_ImportPlaylist(benchmark::State& state)
 }
 
 BENCHMARK(BM_ImportPlaylist)
-    ->ArgsProduct({{1000, 8000, ListBox::MaxItems}, {CrLfPls, LfPls, M3u8, Xspf}})
+    ->ArgsProduct({{1000, 8000, ListBox::MaxItems}, {CrLfPls, LfPls, CrPls, M3u8, CrM3u, Xspf}})
     ->Unit(benchmark::kMillisecond);
+
+// The largest file read, 32 MiB, of nothing but line ends: CR alone (argument 1) or CR LF (0).
+void BM_ImportLineEndsOnly(benchmark::State& state)
+{
+    const QByteArray lineEnd = state.range(0) ? "\r" : "\r\n";
+    QTemporaryDir folder;
+    importRepeatedly(
+        state, testing::writeFile(folder.filePath("Blank.pls"), lineEnd.repeated(32 * 1024 * 1024 / lineEnd.size())),
+        0);
+    state.SetLabel(state.range(0) ? "CR" : "CR LF");
+}
+
+BENCHMARK(BM_ImportLineEndsOnly)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace orvanta

@@ -1,6 +1,8 @@
-// M3U playlists, as VLC, MPD, mpv and totem-pl-parser write them, and their UTF-8 form .m3u8.
+#include "pls/M3uReader.h"
+
 #include "pls/IntegerConversion.h"
-#include "pls/PlaylistFormats.h"
+#include "pls/PlaylistText.h"
+#include "pls/StationDraft.h"
 
 #include <optional>
 
@@ -8,15 +10,23 @@ namespace orvanta {
 
 namespace {
 
-// What an "#EXTINF:" line says of the station after it.
-struct ExtInf {
-    qint16 length = -1;
-    std::optional<QString> title;
-};
+bool isBlankLine(QByteArrayView line)
+{
+    return line.trimmed().isEmpty();
+}
 
-// "<seconds>,<title>"; some writers put attributes after the seconds
+bool isStreamAddress(QByteArrayView line)
+{
+    for (const QByteArrayView scheme : {"http://", "https://", "mms://", "rtsp://", "file:"}) {
+        if (line.size() >= scheme.size() && line.first(scheme.size()).compare(scheme, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+// "<seconds>,<title>" after "#EXTINF:"; some writers put attributes after the seconds
 // ("-1 tvg-name=\"Jazz, Blues\",Jazz"), whose quoted commas end nothing.
-ExtInf extInf(const QString& text, int line)
+void readExtInf(const QString& text, int line, StationDraft& draft)
 {
     qsizetype comma = -1;
     bool quoted = false;
@@ -28,42 +38,60 @@ ExtInf extInf(const QString& text, int line)
     }
     const QStringView head = QStringView(text).first(comma < 0 ? text.size() : comma).trimmed();
     const qsizetype blank = head.indexOf(u' ');
-    ExtInf info;
     // Written by programs, so read as C, not in the user's number format.
-    info.length = toInteger16(blank < 0 ? head : head.first(blank), QLocale::c()).value_or(-1);
+    draft.setLength(toInteger16(blank < 0 ? head : head.first(blank), QLocale::c()).value_or(-1));
     if (comma >= 0)
-        info.title = boundedValue(text.sliced(comma + 1), "title", line);
-    return info;
+        draft.setTitle(text.sliced(comma + 1), line);
 }
 
 } // namespace
 
-void readM3u(QByteArrayView text, bool utf8, const StationCommit& commit)
+bool holdsOnlyAddresses(QByteArrayView text)
+{
+    bool address = false;
+    for (PlaylistLines lines(text); lines.skipEmptyLines();) {
+        const QByteArrayView line = lines.next();
+        if (isBlankLine(line) || line.startsWith('#'))
+            continue;
+        if (!isStreamAddress(line.trimmed()))
+            return false;
+        address = true;
+    }
+    return address;
+}
+
+void readM3u(QByteArrayView text, bool utf8, PlaylistContent& content)
 {
     const auto decode = [utf8](QByteArrayView bytes) {
         return utf8 ? QString::fromUtf8(bytes) : decodePlaylistLine(bytes);
     };
-    std::optional<ExtInf> info;
-    for (PlaylistLines lines(text); !lines.atEnd();) {
+    std::optional<StationDraft> draft; // begun at an "#EXTINF:" line
+    for (PlaylistLines lines(text); lines.skipEmptyLines();) {
         const QByteArrayView line = lines.next();
         const int number = lines.number();
-        if (line.trimmed().isEmpty())
+        if (isBlankLine(line))
             continue;
+        if (line.startsWith("#EXT-X-")) {
+            content = PlaylistContent();
+            content.singleStream = true;
+            return;
+        }
         if (line.startsWith('#')) {
-            if (line.startsWith("#EXTINF:"))
-                info = extInf(decode(line.sliced(8)), number);
+            if (line.startsWith("#EXTINF:")) {
+                if (draft)
+                    std::move(*draft).completeInto(content);
+                readExtInf(decode(line.sliced(8)), number, draft.emplace(number));
+            }
             continue;
         }
-        PlaylistStation station;
-        station.NumEntries = 1;
-        station.File = boundedValue(decode(line), "address", number);
-        station.Title = info && info->title ? *info->title : station.File;
-        station.Length = info ? info->length : qint16(-1);
-        station.line = number;
-        info.reset();
-        if (commit(station) == CommitResult::StopReading)
-            return;
+        if (!draft)
+            draft.emplace(number);
+        draft->setAddress(decode(line), number);
+        std::move(*draft).completeInto(content);
+        draft.reset();
     }
+    if (draft)
+        std::move(*draft).completeInto(content);
 }
 
 } // namespace orvanta

@@ -6,6 +6,9 @@
 
 namespace orvanta {
 
+// A playlist's bytes, those marked as UTF-16 without an odd last byte, which is no character.
+QByteArray withoutOddUtf16Byte(QByteArray bytes);
+
 // A playlist's bytes with the byte-order mark at its start dealt with, so that readers see
 // lines of 8-bit text: a file marked as UTF-16 (either byte order, as editors save
 // "Unicode" text) comes back as UTF-8; a UTF-8 mark is dropped; other bytes are unchanged.
@@ -24,6 +27,9 @@ public:
     explicit PlaylistLines(QByteArrayView bytes) : m_bytes(bytes) {}
 
     bool atEnd() const { return m_position >= m_bytes.size(); }
+    // Moves past the empty lines that come next; false when the end comes first. A run of
+    // empty lines costs the same by the byte, CR LF or CR alone.
+    bool skipEmptyLines();
     // The next line; only when not atEnd().
     QByteArrayView next();
     // The number of the line that next() gave last.
@@ -33,6 +39,11 @@ private:
     QByteArrayView m_bytes;
     qsizetype m_position = 0;
     int m_number = 0;
+    // Where the next CR and the next LF stand, m_bytes.size() where none follows; -1 before
+    // the first search. Each is searched for again only once passed, so that splitting is
+    // linear whatever the line ends.
+    qsizetype m_carriageReturn = -1;
+    qsizetype m_lineFeed = -1;
 };
 
 } // namespace orvanta

@@ -1,41 +1,34 @@
-// Shoutcast .pls files: the header, the lines after it, and files without a header.
+#include "pls/PlsReader.h"
+
 #include "pls/IntegerConversion.h"
-#include "pls/PlaylistFormats.h"
+#include "pls/StationDraft.h"
+
+#include <QHash>
 
 #include <algorithm>
+#include <limits>
+#include <vector>
 
 namespace orvanta {
 
 namespace {
 
-// A value as a message quotes it: a long one is cut, it may be a whole line.
-QString quoted(QStringView value)
-{
-    constexpr qsizetype shown = 40;
-    if (value.size() > shown)
-        return QStringLiteral("\"%1\u2026\"").arg(value.first(shown));
-    return QStringLiteral("\"%1\"").arg(value);
-}
+enum class Key { File, Title, Length, None };
 
-qint16 requireInteger16(QStringView value, const QLocale& locale, int line)
-{
-    const auto converted = toInteger16(value, locale);
-    if (!converted)
-        throw PlaylistReadError(line,
-                                QStringLiteral("%1 is not a whole number from -32,768 to 32,767").arg(quoted(value)));
-    return *converted;
-}
-
-enum class Key { None, File, Title, Length };
-
-// The key of a line after the header, and where its value starts, in characters.
+// The key of a line, where its value starts, in characters, and the station number.
 struct KeyedLine {
     Key key = Key::None;
     qsizetype valueStart = 0;
-    // Whether the line was recognised by its exact key and number, whose "=" is followed by
-    // the value: all before it is ASCII, so bytes and characters are one.
+    // Whether the line was recognised by its key and number, followed by "=" and the value:
+    // all before the value is ASCII, so bytes and characters are one.
     bool numbered = false;
+    quint64 number = 0;
 };
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
 
 // Whether the line starts with the lower-case letters of name, in any letter case: setting
 // bit 0x20 lowers an ASCII capital and leaves the lower-case letter as it is.
@@ -44,6 +37,34 @@ bool startsWithInAnyCase(QByteArrayView line, QByteArrayView name)
     return line.size() >= name.size() && std::equal(name.begin(), name.end(), line.begin(), [](char letter, char c) {
                return (c | 0x20) == letter;
            });
+}
+
+// The key, its number, blanks and "=" at line[start...]; numbers of more than 18 digits
+// count as one.
+KeyedLine numberedKey(QByteArrayView line, Key key, qsizetype start)
+{
+    constexpr qsizetype MaxDigits = 18;
+    KeyedLine keyed{key};
+    qsizetype end = start;
+    for (; end < line.size() && line[end] >= '0' && line[end] <= '9'; ++end) {
+        if (end - start < MaxDigits)
+            keyed.number = keyed.number * 10 + quint64(line[end] - '0');
+        else
+            keyed.number = std::numeric_limits<quint64>::max();
+    }
+    qsizetype equals = end;
+    while (equals < line.size() && isBlank(line[equals]))
+        ++equals;
+    if (end == start || equals == line.size() || line[equals] != '=')
+        return {};
+    keyed.valueStart = equals + 1;
+    // "File1 = http://…", as configparser writes: the blanks after "=" go with those before.
+    if (equals > end) {
+        while (keyed.valueStart < line.size() && isBlank(line[keyed.valueStart]))
+            ++keyed.valueStart;
+    }
+    keyed.numbered = true;
+    return keyed;
 }
 
 KeyedLine keyOf(QByteArrayView line)
@@ -68,11 +89,8 @@ KeyedLine keyOf(QByteArrayView line)
         return {};
     }
     if (startsWithInAnyCase(line, name)) {
-        qsizetype end = name.size();
-        while (end < line.size() && line[end] >= '0' && line[end] <= '9')
-            ++end;
-        if (end > name.size() && end < line.size() && line[end] == '=')
-            return {key, end + 1, true};
+        if (const KeyedLine keyed = numberedKey(line, key, name.size()); keyed.numbered)
+            return keyed;
     }
     // Lines that only start like a key take their value where "File1=", "Title1=" and
     // "Length1=" would end theirs.
@@ -95,11 +113,92 @@ QString valueOf(QByteArrayView line, const KeyedLine& keyed, int number)
     return text.sliced(keyed.valueStart);
 }
 
+// The stations of one file, gathered by number and round as their lines come.
+class NumberedStations {
+public:
+    // The station a key line belongs to, begun at that line where it is the first of it.
+    qsizetype stationOf(const KeyedLine& keyed, int line)
+    {
+        if (!keyed.numbered && m_previous >= 0)
+            return m_previous;
+        // The station of the line before is its number's latest, noted only once a line of
+        // another number comes: most files give one number's lines together, and the export's
+        // first form gives every station the number 1.
+        qsizetype at = m_previous;
+        if (at < 0 || m_stations[at].number != keyed.number) {
+            if (at >= 0)
+                noteLatest(m_stations[at].number, at);
+            at = latestOf(keyed.number);
+        }
+        if (at < 0 || (keyed.numbered && m_stations[at].has[int(keyed.key)])) {
+            StationDraft::requireRoom(qsizetype(m_stations.size()), line);
+            const qsizetype round = at < 0 ? 0 : m_stations[at].round + 1;
+            m_stations.push_back({keyed.number, round, StationDraft(line)});
+            at = qsizetype(m_stations.size()) - 1;
+        }
+        m_previous = at;
+        m_stations[at].has[int(keyed.key)] = true;
+        return at;
+    }
+
+    StationDraft& draft(qsizetype at) { return m_stations[at].draft; }
+
+    // Round by round, each in the order of its numbers; where reading stopped early, only
+    // those with an address, and not the one the failing line belongs to.
+    void takeInto(PlaylistContent& content, qsizetype failedAt = -1)
+    {
+        if (failedAt >= 0)
+            m_stations.erase(m_stations.begin() + failedAt);
+        const auto order = [](const Station& a, const Station& b) {
+            return a.round != b.round ? a.round < b.round : a.number < b.number;
+        };
+        // Files written one station after another are in order already.
+        if (!std::is_sorted(m_stations.begin(), m_stations.end(), order))
+            std::stable_sort(m_stations.begin(), m_stations.end(), order);
+        content.stations.reserve(content.stations.size() + qsizetype(m_stations.size()));
+        for (Station& station : m_stations) {
+            if (failedAt < 0 || station.draft.hasAddress())
+                std::move(station.draft).completeInto(content);
+        }
+    }
+
+private:
+    struct Station {
+        quint64 number;
+        qsizetype round;
+        StationDraft draft;
+        bool has[3] = {}; // which keys came, by Key
+    };
+    // Each number's station of its latest round: the small numbers files use by position,
+    // far faster than a hash for the many files whose numbers change every line or two.
+    qsizetype latestOf(quint64 number) const
+    {
+        if (number >= quint64(MaxStations))
+            return m_latestOfLarge.value(number, -1);
+        return number < m_latestOfSmall.size() ? m_latestOfSmall[number] : -1;
+    }
+    void noteLatest(quint64 number, qsizetype at)
+    {
+        if (number >= quint64(MaxStations)) {
+            m_latestOfLarge.insert(number, at);
+            return;
+        }
+        if (number >= m_latestOfSmall.size())
+            m_latestOfSmall.resize(number + 1, -1);
+        m_latestOfSmall[number] = at;
+    }
+
+    std::vector<Station> m_stations;
+    std::vector<qsizetype> m_latestOfSmall;
+    QHash<quint64, qsizetype> m_latestOfLarge;
+    qsizetype m_previous = -1; // the station of the key line before
+};
+
 } // namespace
 
 bool skipPlsHeader(PlaylistLines& lines)
 {
-    while (!lines.atEnd()) {
+    while (lines.skipEmptyLines()) {
         const QByteArrayView line = lines.next();
         if (line.trimmed().compare("[playlist]", Qt::CaseInsensitive) == 0)
             return true;
@@ -109,127 +208,31 @@ bool skipPlsHeader(PlaylistLines& lines)
     return false;
 }
 
-void readPlsLines(PlaylistLines& lines, const QLocale& locale, const StationCommit& commit)
+void readPls(PlaylistLines& lines, const QLocale& locale, PlaylistContent& content)
 {
-    // Address and title carry over from one station to the next, as the lines left them.
-    PlaylistStation station;
-    station.NumEntries = 1;
-    bool addressPending = false; // an address line came, and its station is not complete yet
-    int addressLine = 0;
-    bool ownTitle = false; // a title line came since the last station completed
-    const auto complete = [&](int line) {
-        // Players show a station without a title by its address; the title of the station
-        // before would stand twice.
-        if (!ownTitle)
-            station.Title = station.File;
-        station.line = line;
-        addressPending = ownTitle = false;
-        return commit(station) == CommitResult::KeepReading;
-    };
-    // Most published files have no length lines: a station then ends where the next one
-    // starts, or with the file, as a stream without a length.
-    const auto completeWithoutLength = [&] {
-        station.Length = -1;
-        return complete(addressLine);
-    };
-
-    while (!lines.atEnd()) {
+    NumberedStations stations;
+    while (lines.skipEmptyLines()) {
         const QByteArrayView line = lines.next();
         const int number = lines.number();
         const KeyedLine keyed = keyOf(line);
-        switch (keyed.key) {
-        case Key::File:
-            if (addressPending && !completeWithoutLength())
-                return;
-            station.File = boundedValue(valueOf(line, keyed, number), "address", number);
-            addressPending = true;
-            addressLine = number;
-            break;
-        case Key::Title:
-            station.Title = boundedValue(valueOf(line, keyed, number), "title", number);
-            ownTitle = true;
-            break;
-        case Key::Length:
-            station.Length = requireInteger16(valueOf(line, keyed, number), locale, number);
-            if (!complete(number))
-                return;
-            break;
-        case Key::None:
-            break;
+        if (keyed.key == Key::None)
+            continue;
+        qsizetype at = -1;
+        try {
+            at = stations.stationOf(keyed, number);
+            StationDraft& draft = stations.draft(at);
+            if (keyed.key == Key::File)
+                draft.setAddress(valueOf(line, keyed, number), number);
+            else if (keyed.key == Key::Title)
+                draft.setTitle(valueOf(line, keyed, number), number);
+            else
+                draft.setLength(toInteger16(valueOf(line, keyed, number), locale).value_or(-1));
+        } catch (const PlaylistReadError&) {
+            stations.takeInto(content, at);
+            throw;
         }
     }
-    if (addressPending)
-        completeWithoutLength();
-}
-
-namespace {
-
-constexpr QStringView Header = u"[playlist]";
-constexpr QStringView EntryCountKey = u"numberofentries=";
-constexpr QStringView FileKey = u"File1=";
-constexpr QStringView TitleKey = u"Title1=";
-constexpr QStringView LengthKey = u"Length1=";
-
-// Applies the pending line when it is one the scan recognises, emptying it then.
-// Returns whether it completed a station.
-bool applyPendingLine(QString& pending, PlaylistStation& station, const QLocale& locale, int number)
-{
-    bool completesStation = false;
-    if (pending == Header) {
-        // Skipped.
-    } else if (pending.startsWith(EntryCountKey)) {
-        // Only the last character counts: "numberofentries=12" gives 2.
-        station.NumEntries = requireInteger16(QStringView(pending).last(1), locale, number);
-    } else if (pending.startsWith(FileKey)) {
-        station.File = pending.sliced(FileKey.size());
-    } else if (pending.startsWith(TitleKey)) {
-        station.Title = pending.sliced(TitleKey.size());
-    } else if (pending.startsWith(LengthKey)) {
-        station.Length = requireInteger16(QStringView(pending).sliced(LengthKey.size()), locale, number);
-        station.line = number;
-        completesStation = true;
-    } else {
-        return false;
-    }
-    pending.clear();
-    return completesStation;
-}
-
-} // namespace
-
-void readPlsWithoutHeader(QByteArrayView text, const QLocale& locale, const StationCommit& commit)
-{
-    const qsizetype returnAt = text.indexOf('\r');
-    const QByteArrayView firstLine = returnAt < 0 ? text : text.first(returnAt);
-    // Its LF-ended lines decoded one by one, each as the line of its own that it is.
-    QString scanned;
-    for (PlaylistLines lines(firstLine); !lines.atEnd();)
-        scanned += decodePlaylistLine(lines.next()) + u'\n';
-    if (!firstLine.endsWith('\n'))
-        scanned.chop(1);
-    if (scanned.size() > MaxScanModeLength) {
-        const QString bound = QLocale(QLocale::English).toString(MaxScanModeLength);
-        throw PlaylistReadError(
-            1, scanned.contains(u'\n')
-                   ? QStringLiteral("the file has no \"[playlist]\" header, and without one it is read only "
-                                    "when it holds at most %1 characters")
-                         .arg(bound)
-                   : QStringLiteral("the first line is longer than %1 characters").arg(bound));
-    }
-
-    PlaylistStation station;
-    QString pending;
-    int number = 0;
-    for (qsizetype start = 0;;) {
-        const qsizetype lineFeed = scanned.indexOf(u'\n', start);
-        if (lineFeed < 0)
-            return;
-        pending += QStringView(scanned).sliced(start, lineFeed - start);
-        start = lineFeed + 1;
-        ++number;
-        if (applyPendingLine(pending, station, locale, number) && commit(station) == CommitResult::StopReading)
-            return;
-    }
+    stations.takeInto(content);
 }
 
 } // namespace orvanta

@@ -1,5 +1,6 @@
-// XSPF playlists ("spiff"), as VLC and totem-pl-parser write them.
-#include "pls/PlaylistFormats.h"
+#include "pls/XspfReader.h"
+
+#include "pls/StationDraft.h"
 
 #include <QXmlStreamReader>
 
@@ -31,77 +32,102 @@ qint16 secondsOf(const QString& milliseconds)
     return seconds > 32767 ? qint16(-1) : static_cast<qint16>(seconds);
 }
 
-// Reads the document element by element. QXmlStreamReader resolves no external entity and
-// loads no DTD, and limits how far internal entities may expand.
+// Reads the document token by token, knowing by its depth where it stands: the root at 1,
+// a trackList at 2, a track at 3, a track's fields at 4, their inner elements below. Nothing
+// recurses, however deep the document goes. QXmlStreamReader resolves no external entity
+// and loads no DTD, and limits how far internal entities may expand.
 class XspfReader {
 public:
-    XspfReader(const QByteArray& bytes, const StationCommit& commit) : m_xml(bytes), m_commit(commit) {}
+    XspfReader(const QByteArray& bytes, PlaylistContent& content) : m_xml(bytes), m_content(content) {}
 
     void read()
     {
-        if (m_xml.readNextStartElement() && isElement(u"playlist")) {
-            while (!m_stopped && m_xml.readNextStartElement()) {
-                if (isElement(u"trackList"))
-                    readTrackList();
-                else
-                    m_xml.skipCurrentElement();
+        while (!m_xml.atEnd()) {
+            switch (m_xml.readNext()) {
+            case QXmlStreamReader::StartElement:
+                if (!startElement())
+                    return;
+                break;
+            case QXmlStreamReader::EndElement:
+                endElement();
+                break;
+            case QXmlStreamReader::Characters:
+            case QXmlStreamReader::EntityReference:
+                if (m_field != Field::None)
+                    m_text += m_xml.text();
+                break;
+            default:
+                break;
             }
         }
         if (m_xml.hasError())
-            throw PlaylistReadError(static_cast<int>(m_xml.lineNumber()),
+            throw PlaylistReadError(line(),
                                     QStringLiteral("the file is not well-formed XML: %1").arg(m_xml.errorString()));
     }
 
 private:
+    enum class Field { None, Location, Title, Duration };
+
+    int line() const { return static_cast<int>(m_xml.lineNumber()); }
+
     // Files without the XSPF namespace are read too, when their name says XSPF.
     bool isElement(QStringView name) const
     {
         return m_xml.name() == name && (m_xml.namespaceUri().isEmpty() || m_xml.namespaceUri() == XspfNamespace);
     }
 
-    void readTrackList()
+    // False where the root is no playlist: there is nothing to read.
+    bool startElement()
     {
-        while (!m_stopped && m_xml.readNextStartElement()) {
-            if (isElement(u"track"))
-                readTrack();
-            else
-                m_xml.skipCurrentElement();
-        }
-    }
-
-    void readTrack()
-    {
-        const int line = static_cast<int>(m_xml.lineNumber());
-        std::optional<QString> location, title;
-        qint16 length = -1;
-        while (m_xml.readNextStartElement()) {
+        if (++m_depth > MaxXmlDepth)
+            throw PlaylistReadError(line(),
+                                    QStringLiteral("the XML nests elements more than %1 deep").arg(MaxXmlDepth));
+        if (m_depth == 1)
+            return isElement(u"playlist");
+        if (m_depth == 2) {
+            m_inTrackList = isElement(u"trackList");
+        } else if (m_depth == 3 && m_inTrackList && isElement(u"track")) {
+            m_track.emplace(line());
+            m_hasTitle = false;
+        } else if (m_depth == 4 && m_track) {
             // Only the first location and title count; a track may list more.
-            if (isElement(u"location") && !location)
-                location = boundedValue(oneLine(readText().trimmed()), "address", line);
-            else if (isElement(u"title") && !title)
-                title = boundedValue(oneLine(readText()), "title", line);
-            else if (isElement(u"duration"))
-                length = secondsOf(readText());
-            else
-                m_xml.skipCurrentElement();
+            m_field = isElement(u"location") && !m_track->hasAddress() ? Field::Location
+                      : isElement(u"title") && !m_hasTitle             ? Field::Title
+                      : isElement(u"duration")                         ? Field::Duration
+                                                                       : Field::None;
+            m_fieldLine = line();
+            m_text.clear();
         }
-        // A track without a location is nothing the program can play.
-        if (!location || m_xml.hasError())
-            return;
-        PlaylistStation station;
-        station.NumEntries = 1;
-        station.File = *location;
-        station.Title = title ? *title : *location;
-        station.Length = length;
-        station.line = line;
-        m_stopped = m_commit(station) == CommitResult::StopReading;
+        return true;
     }
 
-    QString readText() { return m_xml.readElementText(QXmlStreamReader::IncludeChildElements); }
+    void endElement()
+    {
+        if (m_depth == 4 && m_field != Field::None) {
+            if (m_field == Field::Location)
+                m_track->setAddress(oneLine(m_text), m_fieldLine);
+            else if (m_field == Field::Title)
+                m_track->setTitle(oneLine(m_text), m_fieldLine);
+            else
+                m_track->setLength(secondsOf(m_text));
+            m_hasTitle = m_hasTitle || m_field == Field::Title;
+            m_field = Field::None;
+        } else if (m_depth == 3 && m_track) {
+            std::move(*m_track).completeInto(m_content);
+            m_track.reset();
+        }
+        --m_depth;
+    }
 
     QXmlStreamReader m_xml;
-    const StationCommit& m_commit;
-    bool m_stopped = false;
+    PlaylistContent& m_content;
+    int m_depth = 0;
+    bool m_inTrackList = false;
+    std::optional<StationDraft> m_track;
+    bool m_hasTitle = false;
+    Field m_field = Field::None;
+    int m_fieldLine = 0;
+    QString m_text;
 };
 
 } // namespace
@@ -114,9 +140,9 @@ bool isXspf(const QByteArray& bytes)
     return xml.readNextStartElement() && xml.name() == u"playlist" && xml.namespaceUri() == XspfNamespace;
 }
 
-void readXspf(const QByteArray& bytes, const StationCommit& commit)
+void readXspf(const QByteArray& bytes, PlaylistContent& content)
 {
-    XspfReader(bytes, commit).read();
+    XspfReader(bytes, content).read();
 }
 
 } // namespace orvanta

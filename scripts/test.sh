@@ -30,6 +30,6 @@ for target in fuzz_playlist_reader fuzz_integer_conversion; do
     corpus=build-fuzz/corpus/$target
     mkdir -p "$corpus"
     cp tests/fuzz/corpus/$target/* tests/fuzz/regressions/$target/* "$corpus/" 2>/dev/null || true
-    "build-fuzz/tests/fuzz/$target" -max_total_time="${ORVANTA_FUZZ_SECONDS:-60}" -timeout=10 -rss_limit_mb=2048 \
+    "build-fuzz/tests/fuzz/$target" -max_total_time="${ORVANTA_FUZZ_SECONDS:-60}" -max_len=1048576 -timeout=10 -rss_limit_mb=2048 \
         -artifact_prefix="build-fuzz/artifacts/$target-" -print_final_stats=1 "$corpus"
 done

@@ -4,109 +4,158 @@
 #include "pls/PlaylistReader.h"
 #include "ui/ImportStep.h"
 #include "ui/Module1.h"
+#include "ui/VisibleText.h"
 
 #include <QStringList>
 #include <QUndoStack>
 
 #include <memory>
-#include <optional>
-#include <utility>
 
 namespace orvanta {
 
 namespace {
 
-// The titles an import has committed and lst_Import does not show yet. A list widget
-// takes them far faster in one batch than one row at a time, and nothing looks at the
-// list while the file is read: they reach it before any message, whose modal loop
-// repaints the window, and when the import ends, however it ends.
-class PendingTitles {
-public:
-    explicit PendingTitles(ListBox& list) : m_list(list) {}
-    PendingTitles(const PendingTitles&) = delete;
-    PendingTitles& operator=(const PendingTitles&) = delete;
+// A file's left-out stations named one by one, at most this many; a box of files, this many
+// paragraphs.
+constexpr qsizetype NamedLeftOut = 10;
+constexpr qsizetype NamedFiles = 20;
+constexpr qsizetype ShownTitleLength = 60;
 
-    bool listIsFull() const { return m_list.ListCount() + m_titles.size() >= ListBox::MaxItems; }
-    void append(const QString& title) { m_titles.append(title); }
-    // Room was checked for every title taken, so this cannot fail.
-    void flush() { m_list.AddItems(std::exchange(m_titles, {})); }
+// Why a station is left out.
+enum class Why { Taken, ListedTitle, HeldAddress, NoAddress, ListFull };
 
-private:
-    ListBox& m_list;
-    QStringList m_titles;
-};
-
-// What one file's import has done so far.
-struct ImportProgress {
-    int committed = 0;
-    bool messageShown = false;
-};
-
-CommitResult commitStation(MainWindowParts& parts, PendingTitles& pending, ImportProgress& progress,
-                           const PlaylistStation& station)
+QString wordsFor(Why why)
 {
-    colPlaylist& playlists = Module1::Playlists();
-    // Every title in either list has exactly one entry, so the title index answers for
-    // both lists at once and titles stay unique among all stations held.
-    if (playlists.findPlaylist(station.Title)) {
-        pending.flush();
-        parts.messageBox.MsgBox(QStringLiteral("Duplicate Item: Ignoring."), AppTitle);
-        progress.messageShown = true;
-        return CommitResult::StopReading;
+    switch (why) {
+    case Why::ListedTitle:
+        return QStringLiteral("a list already shows this title");
+    case Why::HeldAddress:
+        return QStringLiteral("another station already has this address");
+    case Why::NoAddress:
+        return QStringLiteral("it has no address");
+    default:
+        return QStringLiteral("the import list is full");
     }
-    // Checked before Add, so that no entry is ever left without its list item.
-    if (pending.listIsFull())
-        throw PlaylistReadError(station.line, QStringLiteral("the import list is full"));
-    try {
-        const PlaylistEntry entry =
-            playlists.Add(station.NumEntries, station.File, station.Title, station.Length, station.File);
-        pending.append(entry->Title());
-        ++progress.committed;
-    } catch (const DuplicateKeyError&) {
-        throw PlaylistReadError(station.line, QStringLiteral("another station already has this address"));
-    }
-    return CommitResult::KeepReading;
 }
 
-QString failureText(const QString& path, const PlaylistReadError& failure)
+bool isHeld(const colPlaylist& playlists, const QString& address)
 {
-    const QString where = failure.line() > 0 ? QStringLiteral("%1, line %2").arg(path).arg(failure.line()) : path;
-    return QStringLiteral("The playlist was not imported completely.\n%1: %2").arg(where, failure.reason());
+    try {
+        playlists.Item(address);
+        return true;
+    } catch (const EntryNotFoundError&) {
+        return false;
+    }
+}
+
+// Every title in either list has exactly one entry, so the title index answers for both
+// lists at once, and for the stations this file took before.
+Why whyLeftOut(const colPlaylist& playlists, const PlaylistStation& station, bool listFull)
+{
+    if (playlists.findPlaylist(station.Title))
+        return Why::ListedTitle;
+    if (station.File.isEmpty())
+        return Why::NoAddress;
+    if (listFull)
+        return isHeld(playlists, station.File) ? Why::HeldAddress : Why::ListFull;
+    return Why::Taken;
+}
+
+// The stations a file's import left out: the first ones named, the rest counted.
+struct LeftOut {
+    QStringList named;
+    qsizetype count = 0;
+    bool titleRepeated = false;
+
+    void add(const PlaylistStation& station, Why why)
+    {
+        if (named.size() < NamedLeftOut)
+            named << QStringLiteral("line %1: ").arg(station.line) + visibleTitle(station.Title, ShownTitleLength)
+                         + ": " + wordsFor(why);
+        ++count;
+        titleRepeated = titleRepeated || why == Why::ListedTitle;
+    }
+};
+
+QString fileWords(const QString& path, const PlaylistContent& content, qsizetype added, const LeftOut& leftOut)
+{
+    const QString where = visibleText(path);
+    if (content.singleStream)
+        return "This file is the playlist of a single stream (HLS), not a list of stations.\n" + where;
+    if (content.stations.isEmpty() && !content.failure)
+        return "No station was found in this file.\n" + where;
+    if (leftOut.count == 0 && !content.failure)
+        return {};
+    QStringList lines = {leftOut.titleRepeated ? QStringLiteral("Duplicate Item: Ignoring.")
+                                               : QStringLiteral("The playlist was not imported completely.")};
+    if (!content.failure)
+        lines << where + QStringLiteral(": %1 of %2 stations imported.").arg(added).arg(content.stations.size());
+    else if (content.failure->line() > 0)
+        lines << where + QStringLiteral(", line %1: ").arg(content.failure->line()) + content.failure->reason();
+    else
+        lines << where + ": " + content.failure->reason();
+    lines << leftOut.named;
+    if (leftOut.count > leftOut.named.size())
+        lines << QStringLiteral("and %1 more.").arg(leftOut.count - leftOut.named.size());
+    return lines.join(u'\n');
 }
 
 } // namespace
 
-void importPlaylistFile(MainWindowParts& parts, const QString& path)
+PlaylistImport importPlaylistFile(MainWindowParts& parts, const QString& path)
 {
-    // The import adds at most as many stations as lst_Import has room for.
+    const PlaylistContent content = readPlaylistFile(path, parts.numberLocale);
     colPlaylist& playlists = Module1::Playlists();
-    playlists.reserve(playlists.Count() + ListBox::MaxItems - parts.lst_Import.ListCount());
-    PendingTitles pending(parts.lst_Import);
-    ImportProgress progress;
-    std::optional<PlaylistReadError> failure;
-    try {
-        readPlaylistFile(path, parts.numberLocale, [&](const PlaylistStation& station) {
-            return commitStation(parts, pending, progress, station);
-        });
-    } catch (const PlaylistReadError& error) {
-        failure = error;
+    const qsizetype room = ListBox::MaxItems - parts.lst_Import.ListCount();
+    playlists.reserve(playlists.Count() + std::min(room, content.stations.size()));
+
+    PlaylistImport done;
+    // A list widget takes the titles far faster in one batch than one row at a time, and
+    // nothing looks at the list while the file is taken in.
+    QStringList titles;
+    LeftOut leftOut;
+    for (const PlaylistStation& station : content.stations) {
+        Why why = whyLeftOut(playlists, station, titles.size() >= room);
+        if (why == Why::Taken) {
+            try {
+                done.added << playlists.Add(station.NumEntries, station.File, station.Title, station.Length,
+                                            station.File);
+                titles << done.added.last()->Title();
+                continue;
+            } catch (const DuplicateKeyError&) {
+                why = Why::HeldAddress;
+            }
+        }
+        leftOut.add(station, why);
     }
-    pending.flush();
-    if (failure)
-        parts.messageBox.MsgBox(failureText(path, *failure), AppTitle);
-    else if (progress.committed == 0 && !progress.messageShown)
-        parts.messageBox.MsgBox(QStringLiteral("No station was found in this file.\n%1").arg(path), AppTitle);
+    // Room was checked for every title taken, so this cannot fail.
+    parts.lst_Import.AddItems(std::move(titles));
+    done.words = fileWords(path, content, done.added.size(), leftOut);
+    return done;
 }
 
 void importPlaylistFiles(MainWindowParts& parts, const QStringList& paths)
 {
+    QStringList paragraphs;
+    qsizetype unnamed = 0;
     for (const QString& path : paths) {
         // One undo step per file, for what it added.
         auto step = std::make_unique<ImportStep>(parts, path);
-        importPlaylistFile(parts, path);
+        const QString words = importPlaylistFile(parts, path).words;
         if (step->takeWhatWasAdded())
             parts.undoStack.push(step.release());
+        if (words.isEmpty())
+            continue;
+        if (paragraphs.size() < NamedFiles)
+            paragraphs << words;
+        else
+            ++unnamed;
     }
+    if (unnamed > 0)
+        paragraphs << QStringLiteral("and %1 more files with stations left out.").arg(unnamed);
+    // After the last file, so that many files never ask for many answers.
+    if (!paragraphs.isEmpty())
+        parts.messageBox.MsgBox(paragraphs.join(QStringLiteral("\n\n")), AppTitle);
 }
 
 void btn_Import_Click(MainWindowParts& parts)

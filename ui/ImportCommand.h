@@ -1,6 +1,10 @@
 #pragma once
 
+#include "model/clsPlaylist.h"
 #include "ui/MainWindowParts.h"
+
+#include <QList>
+#include <QString>
 
 namespace orvanta {
 
@@ -9,16 +13,24 @@ namespace orvanta {
 void btn_Import_Click(MainWindowParts& parts);
 
 // Imports each playlist in the order given, as importPlaylistFile does, each exactly as if
-// it alone had been chosen: what ends one file's import does not end the next one's. What
-// each file added is one step on the undo stack.
+// it alone had been chosen, then says in one message what every file left out: a paragraph
+// per file with something to say, at most 20, then how many more there were. What each file
+// added is one step on the undo stack.
 void importPlaylistFiles(MainWindowParts& parts, const QStringList& paths);
 
-// Appends the stations of the playlist at path to Playlists and lst_Import, one by one as
-// they are read. A title that already stands in either list shows "Duplicate Item:
-// Ignoring." and ends the import. A failure (unreadable file, overlong line, bad value,
-// repeated address, full list) ends it too, with a message that names the file, the line
-// and the reason; a file that yields no station, and says nothing else, is reported as
-// such. Stations committed before the end stay.
-void importPlaylistFile(MainWindowParts& parts, const QString& path);
+// What importing one playlist did.
+struct PlaylistImport {
+    // The entries added to Playlists, in order; their titles end lst_Import in that order.
+    QList<PlaylistEntry> added;
+    // What to tell the user; empty when the file was imported whole.
+    QString words;
+};
+
+// Reads the playlist at path whole, then takes its stations in order into Playlists and
+// lst_Import. A station is left out, and the import goes on, where its title is in either
+// list already (or an earlier station took it), its address is already held, it has no
+// address, or lst_Import is full. Shows nothing: the words say what was left out, where
+// reading stopped early, or that the file holds no station or only a single stream.
+PlaylistImport importPlaylistFile(MainWindowParts& parts, const QString& path);
 
 } // namespace orvanta

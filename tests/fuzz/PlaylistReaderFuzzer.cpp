@@ -12,17 +12,26 @@ using namespace orvanta;
 
 namespace {
 
-bool holdsLineBreak(const QString& value)
+// Completed as every reader completes a station: no value longer than the bound or holding a
+// line break, an address without blanks at its ends, a title blank only where the address is.
+bool isComplete(const PlaylistStation& station)
 {
-    return value.contains(u'\r') || value.contains(u'\n');
+    const auto fits = [](const QString& value) {
+        return value.size() <= MaxValueLength && !value.contains(u'\r') && !value.contains(u'\n');
+    };
+    const QString& file = station.File;
+    const QString blanks = QStringLiteral(" \t");
+    return fits(file) && fits(station.Title)
+           && (file.isEmpty() || (!blanks.contains(file.front()) && !blanks.contains(file.back())))
+           && (!QString(station.Title).remove(u' ').remove(u'\t').isEmpty() || station.Title == file);
 }
 
 } // namespace
 
 // Arbitrary bytes through decoding and every reader, the first byte choosing the name the file
-// has, committed the way the import commits: a repeated title stops the reading, a repeated
-// address fails it. No value may be longer than the bound or hold a line break, and a failure
-// names a line of the input or none.
+// has, then taken the way the import takes them: a station whose title is held or which has no
+// address is left out, a repeated address refused. Every station is complete and named by a
+// line of the input, as is a failure, and every station taken is held, found by its title.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     if (size == 0)
@@ -30,26 +39,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const char* const names[] = {"f.pls", "f.m3u", "f.m3u8", "f.xspf"};
     const QString name = QString::fromLatin1(names[data[0] % 4]);
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data) + 1, qsizetype(size) - 1);
+    const int lines = int(bytes.count('\r') + bytes.count('\n') + 1);
+    const PlaylistContent content = readPlaylist(bytes, name, QLocale::c());
+    if ((content.failure && (content.failure->line() < 0 || content.failure->line() > lines))
+        || (content.singleStream && !content.stations.isEmpty()))
+        std::abort();
     colPlaylist playlists;
-    qint32 committed = 0;
-    try {
-        readPlaylist(bytes, name, QLocale::c(), [&](const PlaylistStation& station) {
-            if (station.File.size() > MaxValueLength || station.Title.size() > MaxValueLength
-                || holdsLineBreak(station.File) || holdsLineBreak(station.Title))
-                std::abort();
-            if (playlists.findPlaylist(station.Title))
-                return CommitResult::StopReading;
-            playlists.Add(station.NumEntries, station.File, station.Title, station.Length, station.File);
-            ++committed;
-            return CommitResult::KeepReading;
-        });
-    } catch (const PlaylistReadError& error) {
-        if (error.line() < 0 || error.line() > bytes.count('\r') + bytes.count('\n') + 1)
+    qint32 taken = 0;
+    for (const PlaylistStation& station : content.stations) {
+        if (!isComplete(station) || station.line < 1 || station.line > lines)
             std::abort();
-    } catch (const PlaylistError&) {
+        if (station.File.isEmpty() || playlists.findPlaylist(station.Title))
+            continue;
+        try {
+            playlists.Add(station.NumEntries, station.File, station.Title, station.Length, station.File);
+            ++taken;
+        } catch (const DuplicateKeyError&) {
+        }
     }
-    // Whatever happened, every station committed is held, each found by its own title.
-    if (playlists.Count() != committed)
+    if (playlists.Count() != taken)
         std::abort();
     for (const auto& entry : playlists) {
         if (playlists.findPlaylist(entry->Title()) != entry)

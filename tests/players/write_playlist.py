@@ -4,8 +4,8 @@
 Usage: /usr/bin/python3 write_playlist.py WRITER FILE
 Reads the stations from standard input, one per line as "<address><TAB><title>".
 WRITER: totem-pls, totem-m3u, totem-xspf (totem-pl-parser's writer through GObject
-introspection, as Totem and Rhythmbox save), configparser (Python's, keys as written, no blanks
-around "=", as a script would write a .pls), published-pls (by hand, as radio sites publish a
+introspection, as Totem and Rhythmbox save), configparser (Python's, as it writes by default:
+keys lower-cased, blanks around "="), published-pls (by hand, as radio sites publish a
 .pls: LF line ends, the entry count first, no length lines).
 Exit 0: written; 1: the writer failed; 2: the writer is not installed; 64: wrong arguments.
 """
@@ -37,8 +37,7 @@ def totem(path, stations, kind):
 
 
 def config_parser(path, stations):
-    parser = configparser.ConfigParser(interpolation=None)
-    parser.optionxform = str  # keys as written, not lower-cased
+    parser = configparser.ConfigParser()
     section = {}
     for number, (address, title) in enumerate(stations, start=1):
         section[f"File{number}"] = address
@@ -48,7 +47,7 @@ def config_parser(path, stations):
     section["Version"] = "2"
     parser["playlist"] = section
     with open(path, "w", encoding="utf-8") as file:
-        parser.write(file, space_around_delimiters=False)
+        parser.write(file)
 
 
 def published(path, stations):

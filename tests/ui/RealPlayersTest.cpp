@@ -4,6 +4,7 @@
 #include "HeadlessProgram.h"
 
 #include <QProcess>
+#include <QSettings>
 
 using namespace orvanta;
 using namespace orvanta::testing;
@@ -40,7 +41,19 @@ std::pair<QStringList, int> runPlayer(QStringList arguments, const QByteArray& i
 
 // Each case is a player as the scripts name it.
 class RealReadersTest : public HeadlessProgramTest, public ::testing::WithParamInterface<const char*> {};
-class RealWritersTest : public HeadlessProgramTest, public ::testing::WithParamInterface<const char*> {};
+class RealWritersTest : public HeadlessProgramTest, public ::testing::WithParamInterface<const char*> {
+protected:
+    // Imports the file: the stations taken, as "address<TAB>title", where the import said nothing.
+    QStringList importedWhole(const QString& path)
+    {
+        import({path});
+        EXPECT_EQ(program.messages.shown, QStringList());
+        QStringList imported;
+        for (const PlaylistEntry& station : Module1::Playlists())
+            imported << station->File() + '\t' + station->Title();
+        return imported;
+    }
+};
 const auto byPlayer = [](const auto& info) { return QString(info.param).remove('-').toStdString(); };
 
 } // namespace
@@ -60,19 +73,36 @@ TEST_P(RealReadersTest, TakesTheStandardFormWholeWithTitles)
 INSTANTIATE_TEST_SUITE_P(Players, RealReadersTest, ::testing::Values("totem", "configparser", "mpg123"), byPlayer);
 
 // Each file is named as its kind is: "totem.m3u", "configparser" (read as .pls by its
-// header), "published.pls" (as radio sites publish: LF only, the entry count first, no lengths).
+// header; keys lower-cased, blanks around "="), "published.pls" (as radio sites publish: LF
+// only, the entry count first, no lengths).
 TEST_P(RealWritersTest, TheImportTakesEveryStationWholeWithTitles)
 {
     const QString path = at(QString(GetParam()).replace('-', '.'));
     ASSERT_EQ(runPlayer({"write_playlist.py", GetParam(), path}, twelveStations().join('\n').toUtf8()).second, 0);
-    import({path});
-    EXPECT_EQ(program.messages.shown, QStringList());
-    QStringList imported;
-    for (const PlaylistEntry& station : Module1::Playlists())
-        imported << station->File() + '\t' + station->Title();
-    EXPECT_EQ(imported, twelveStations());
+    EXPECT_EQ(importedWhole(path), twelveStations());
 }
 
 INSTANTIATE_TEST_SUITE_P(Players, RealWritersTest,
                          ::testing::Values("totem-pls", "totem-m3u", "totem-xspf", "configparser", "published-pls"),
                          byPlayer);
+
+// Qt's QSettings writes the keys sorted as text: every address first (File1, File10, File11,
+// File12, File2, ...), then the lengths and the titles. It quotes a value holding "=", which
+// players read with its quotes, as the import does.
+TEST_F(RealWritersTest, QSettingsIniFileIsImportedWholeInNumberOrder)
+{
+    const QString path = at("qsettings.pls");
+    QStringList written = twelveStations();
+    {
+        QSettings settings(path, QSettings::IniFormat);
+        settings.beginGroup("playlist");
+        for (qsizetype n = 1; n <= written.size(); ++n) {
+            settings.setValue(QString("File%1").arg(n), written[n - 1].section('\t', 0, 0));
+            settings.setValue(QString("Title%1").arg(n), written[n - 1].section('\t', 1));
+            settings.setValue(QString("Length%1").arg(n), -1);
+        }
+    }
+    written[6].replace("Rock = Roll", "\"Rock = Roll\"");
+    written[9] = '"' + written[9].replace('\t', "\"\t");
+    EXPECT_EQ(importedWhole(path), written);
+}

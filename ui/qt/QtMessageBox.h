@@ -8,7 +8,8 @@ class QWidget;
 namespace orvanta {
 
 // Gives a message box the program's one look: the text, the caption, an OK button and
-// no icon. Kept apart from showing it, so the look can be checked without a user.
+// no icon; a text too long for the screen scrolls. Kept apart from showing it, so the look
+// can be checked without a user.
 void configureMessageBox(QMessageBox& box, const QString& prompt, const QString& title);
 
 // Shows the message modal to the given window and returns once the user closes it.

@@ -1,0 +1,1 @@
+0[playlist]File1=http://a/Title1=ALength1=1File2=http://b/Title2=BLength2=x
