@@ -5,8 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <gtest/gtest.h>
-
 namespace orvanta::testing {
 
 // One station's lines as the Orvanta export writes them: address, title, length, empty line.
@@ -46,13 +44,12 @@ inline QByteArray generatedPlaylist(int count, int first = 1)
 }
 
 // Writes the file the user will pick, replacing any earlier one, and gives its path; a
-// file that cannot be written fails the running test and gives a null path.
+// file that cannot be written gives a null path, which a file dialog answers as a cancel.
 inline QString writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size())
         return path;
-    ADD_FAILURE() << "cannot write " << path.toStdString();
     return {};
 }
 

@@ -1,6 +1,6 @@
 // Whether closing the window asks before the output list is lost, and what each answer does.
 // (The question's look and the window's close box: tests/ui/qt/MainWindowTest.cpp.)
-#include "HeadlessProgram.h"
+#include "HeadlessProgramTest.h"
 
 #include "ui/LastExport.h"
 #include "ui/ListCommands.h"

@@ -1,7 +1,7 @@
 // OK in the edit dialog with the title as it was: what the random walk of ProgramPropertyTest
 // cannot tell from a refusal. (Changed titles, refusals and every way out of the dialog: the
 // walk and tests/ui/qt/MainWindowTest.cpp.)
-#include "HeadlessProgram.h"
+#include "HeadlessProgramTest.h"
 
 #include "ui/EditDialog.h"
 

@@ -4,7 +4,7 @@
 // form: PlaylistWritingTest; the output list read back in its order and the form "Version 2"
 // picks: ProgramPropertyTest; that form against real readers: RealPlayersTest.)
 #include "FaultyCalls.h"
-#include "HeadlessProgram.h"
+#include "HeadlessProgramTest.h"
 
 #include "pls/PlaylistFile.h"
 #include "ui/LeftBackups.h"

@@ -1,7 +1,7 @@
 // What the import adds to the readers, whose dialects PlaylistReadingTest covers: which
 // stations it leaves out and why, what it says of each file, and one message for all the
 // files of one choice. (Lengths in the window's number locale: tests/ui/qt/MainWindowTest.cpp.)
-#include "HeadlessProgram.h"
+#include "HeadlessProgramTest.h"
 
 #include "pls/PlaylistReader.h"
 

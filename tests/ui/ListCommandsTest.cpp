@@ -1,7 +1,7 @@
 // The five buttons between the lists. (Each move and delete through the window's own
 // clicks: the window tests, tests/ui/qt/MainWindowTest.cpp; stations without an address,
 // deleted by identity: ProgramPropertyTest's random walk.)
-#include "HeadlessProgram.h"
+#include "HeadlessProgramTest.h"
 
 #include "ui/ListCommands.h"
 

@@ -2,7 +2,7 @@
 // thought of: what the export writes the import reads back unchanged, and whatever the
 // user does, every listed title has exactly one station behind it, no station is left
 // without its title in a list, and undo and redo give back each state exactly.
-#include "HeadlessProgram.h"
+#include "HeadlessProgramTest.h"
 
 #include "pls/PlaylistFile.h"
 #include "pls/PlaylistReader.h"

@@ -1,7 +1,7 @@
 // Playlists go both ways between the program and real players from Debian: they read what
 // the export writes, and what they write the import reads, whole, with titles, in order.
 // tests/players/ runs each player and prints what it read or writes what it is given.
-#include "HeadlessProgram.h"
+#include "HeadlessProgramTest.h"
 
 #include <QProcess>
 #include <QSettings>
