@@ -6,8 +6,10 @@
 #include "ui/Module1.h"
 #include "ui/VisibleText.h"
 
+#include <QFile>
 #include <QStringList>
 #include <QUndoStack>
+#include <QUrl>
 
 #include <memory>
 
@@ -77,6 +79,22 @@ struct LeftOut {
     }
 };
 
+// An address such as "http://host/list.pls", dropped from a web page or named on the command
+// line, where no file of that name is: the program reads files on this computer only.
+bool isNetworkAddress(const QString& path)
+{
+    const QUrl url(path, QUrl::StrictMode);
+    return path.contains(QStringLiteral("://")) && url.isValid() && !url.isLocalFile() && !QFile::exists(path);
+}
+
+PlaylistContent notAFileHere()
+{
+    PlaylistContent content;
+    content.failure = PlaylistReadError(
+        0, QStringLiteral("this is an address on the network, and only files on this computer can be imported"));
+    return content;
+}
+
 QString fileWords(const QString& path, const PlaylistContent& content, qsizetype added, const LeftOut& leftOut)
 {
     const QString where = visibleText(path);
@@ -104,7 +122,8 @@ QString fileWords(const QString& path, const PlaylistContent& content, qsizetype
 
 PlaylistImport importPlaylistFile(MainWindowParts& parts, const QString& path)
 {
-    const PlaylistContent content = readPlaylistFile(path, parts.numberLocale);
+    const PlaylistContent content =
+        isNetworkAddress(path) ? notAFileHere() : readPlaylistFile(path, parts.numberLocale);
     colPlaylist& playlists = Module1::Playlists();
     const qsizetype room = ListBox::MaxItems - parts.lst_Import.ListCount();
     playlists.reserve(playlists.Count() + std::min(room, content.stations.size()));

@@ -24,6 +24,7 @@ TEST_F(ImportCommandTest, TheFilesOfOneChoiceSayWhatTheyLeftOutInOneMessage)
     import(
         {writeFile(at("Rock%2C Pop.pls"), playlistOf({"A", "B", "C"}) + stationBlock("HTTP://a/", "D")),
          writeFile(at("whole.pls"), playlistOf({"E"})), writeFile(at("empty.pls"), ""), at("missing.pls"),
+         "http://example.org/list.pls",
          writeFile(at("long.pls"), "[playlist]\r\nFile1=http://f/\r\nTitle1=F\r\nTitle2=" + QByteArray(65537, 'x'))});
     EXPECT_EQ(QDir("/proc/self/fd").count(), openBefore) << "a playlist file was left open";
     EXPECT_EQ(render(program), "[A C E F] [B] B A C E F");
@@ -35,6 +36,8 @@ TEST_F(ImportCommandTest, TheFilesOfOneChoiceSayWhatTheyLeftOutInOneMessage)
                           + "line 14: D: another station already has this address\n\n"
                           + "No station was found in this file.\n" + at("empty.pls") + "\n\n"
                           + "The playlist was not imported completely.\n" + at("missing.pls") + ": " + missing + "\n\n"
+                          + "The playlist was not imported completely.\nhttp://example.org/list.pls: this is an "
+                          + "address on the network, and only files on this computer can be imported\n\n"
                           + "The playlist was not imported completely.\n" + at("long.pls")
                           + ", line 4: the title is longer than 65,536 characters"));
 }

@@ -34,20 +34,18 @@ QRect placeOnScreen(const QSize& size, const QRect& screen)
     return placed;
 }
 
-// The local files a drag carries, the drag then accepted as a copy: they are only read,
-// and a move would let the source delete them. A drag that carries anything else (text,
-// addresses, other data) is refused, and the cursor says so.
+// The files a drag carries, the drag then accepted as a copy: they are only read, and a move
+// would let the source delete them. An address on the network among them goes to the import
+// as it is, which names it as one it could not take, as on the command line. A drag that
+// carries no address at all (text, other data) is refused, and the cursor says so.
 QStringList acceptFiles(QDropEvent& event)
 {
     const QMimeData* data = event.mimeData();
     if (!data || !data->hasUrls() || !(event.possibleActions() & Qt::CopyAction))
         return {};
     QStringList paths;
-    for (const QUrl& url : data->urls()) {
-        if (!url.isLocalFile())
-            return {};
-        paths.append(url.toLocalFile());
-    }
+    for (const QUrl& url : data->urls())
+        paths.append(url.isLocalFile() ? url.toLocalFile() : url.toString());
     event.setDropAction(Qt::CopyAction);
     event.accept();
     return paths;

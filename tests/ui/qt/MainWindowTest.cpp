@@ -211,13 +211,15 @@ TEST_F(MainWindow, EditDialogAppliesOnEnterReleaseAndEveryWayOutGivesTheFocusBac
     EXPECT_EQ(title->text(), "Y") << "what was typed stays to be corrected";
 }
 
-// Local files dropped anywhere on the window are imported one after another, once the drop
-// has ended; text is refused, and so is everything while the edit dialog is open.
+// Files dropped anywhere on the window are imported one after another, once the drop has
+// ended, an address on the network among them named as not taken; text is refused, and so is
+// everything while the edit dialog is open.
 TEST_F(MainWindow, DroppedFilesAreImportedAndOtherDataRefused)
 {
     QTemporaryDir folder;
     QMimeData files, text;
     files.setUrls({QUrl::fromLocalFile(writeFile(folder.filePath("1.pls"), playlistOf({"D"}))),
+                   QUrl("http://example.org/list.pls"),
                    QUrl::fromLocalFile(writeFile(folder.filePath("2.pls"), playlistOf({"E", "F"})))});
     text.setText(files.urls().at(0).toLocalFile());
     // Shift asks for a move, which would let the source delete the files.
@@ -236,6 +238,17 @@ TEST_F(MainWindow, DroppedFilesAreImportedAndOtherDataRefused)
     QTest::mouseClick(control("btn_Cancel"), Qt::LeftButton);
     EXPECT_TRUE(drop(files));
     EXPECT_EQ(shown(), "A*BC|XY|") << "imported once the drop has ended";
+    // The address among the files is named as one that could not be taken, in the message
+    // the import shows once it runs.
+    QMetaObject::invokeMethod(
+        qApp,
+        [] {
+            answerNextModal<QMessageBox>([](QMessageBox& box) {
+                EXPECT_TRUE(box.text().contains("http://example.org/list.pls: this is an address on the network"));
+                box.accept();
+            });
+        },
+        Qt::QueuedConnection);
     EXPECT_TRUE(QTest::qWaitFor([this] { return shown() == "A*BCDEF|XY|"; })) << shown().toStdString();
 }
 
