@@ -2,16 +2,15 @@
 
 #include "pls/PlaylistReader.h"
 #include "ui/EditDialog.h"
+#include "ui/qt/EnterReleaseFilter.h"
+#include "ui/qt/FixedLayout.h"
 #include "ui/qt/SingleLineValidator.h"
 
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
-
-#include <utility>
 
 namespace orvanta {
 
@@ -19,14 +18,6 @@ namespace {
 
 constexpr Qt::WindowFlags dialogFlags =
     Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
-
-template <typename Control>
-Control* place(Control* control, const char* name, const QRect& geometry)
-{
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(geometry);
-    return control;
-}
 
 // Each field holds the longest value a station can have, so OK with no change keeps it whole.
 QLineEdit* field(QWidget* frame, const char* name, const QRect& geometry, const QString& toolTip, bool enabled)
@@ -45,11 +36,6 @@ QPushButton* button(QWidget* dialog, const char* name, const QString& caption, c
     control->setAutoDefault(false);
     control->setDefault(false);
     return control;
-}
-
-bool isEnterKey(int key)
-{
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
 } // namespace
@@ -84,7 +70,8 @@ EditDialogWindow::EditDialogWindow(MainWindowParts& mainParts, QWidget& mainWind
     setTabOrder(m_txtLength, m_btnOk);
     setTabOrder(m_btnOk, m_btnCancel);
 
-    m_txtTitle->installEventFilter(this);
+    connect(new EnterReleaseFilter(*m_txtTitle), &EnterReleaseFilter::released, this,
+            [this] { btn_OK_Click(m_parts, *this); });
     connect(m_btnOk, &QPushButton::clicked, this, [this] { btn_OK_Click(m_parts, *this); });
     connect(m_btnCancel, &QPushButton::clicked, this, [this] { btn_Cancel_Click(m_parts, *this); });
 }
@@ -158,36 +145,6 @@ void EditDialogWindow::Unload()
 void EditDialogWindow::reject()
 {
     m_btnCancel->click();
-}
-
-bool EditDialogWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched != m_txtTitle)
-        return QDialog::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::KeyPress: {
-        // A repeat comes from an Enter held since before the dialog opened (Enter in
-        // lst_Import opens it): no press of this field's own.
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (isEnterKey(key->key()) && !key->isAutoRepeat())
-            m_enterPressedInTitle = true;
-        break;
-    }
-    case QEvent::KeyRelease: {
-        // Held keys repeat as release and press pairs; only the last release lets go.
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (isEnterKey(key->key()) && !key->isAutoRepeat() && std::exchange(m_enterPressedInTitle, false))
-            btn_OK_Click(m_parts, *this);
-        break;
-    }
-    case QEvent::FocusOut:
-        // The release of an Enter held while the focus left will not come here.
-        m_enterPressedInTitle = false;
-        break;
-    default:
-        break;
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace orvanta

@@ -35,9 +35,6 @@ public:
     // Esc and the close box both arrive here; they press Cancel.
     void reject() override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void fillTitle();
 
@@ -50,8 +47,6 @@ private:
     QLineEdit* m_txtLength;
     QPushButton* m_btnOk;
     QPushButton* m_btnCancel;
-    // Whether the Enter being held was pressed in the title field: only its release applies.
-    bool m_enterPressedInTitle = false;
 };
 
 } // namespace orvanta

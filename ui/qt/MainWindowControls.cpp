@@ -1,5 +1,6 @@
 #include "ui/qt/MainWindowControls.h"
 
+#include "ui/qt/FixedLayout.h"
 #include "ui/qt/StationListView.h"
 
 #include <QButtonGroup>
@@ -14,14 +15,6 @@
 namespace orvanta {
 
 namespace {
-
-template <typename Control>
-Control* place(Control* control, const char* name, const QRect& geometry)
-{
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(geometry);
-    return control;
-}
 
 QPushButton* button(QWidget* container, const char* name, const QString& caption, const QRect& geometry,
                     const QString& toolTip = {})
