@@ -24,41 +24,71 @@
 #include <utility>
 
 using namespace orvanta;
+using namespace orvanta::testing;
 
-// Reading stops at the bound, a sparse terabyte included; each refusal says why.
-TEST(PlaylistFileBytesTest, ReadsUpToTheBoundFromRegularFilesOnly)
-{
-    QTemporaryDir folder;
-    const auto sparseFile = [&](const QString& name, qint64 size) {
-        QFile file(folder.filePath(name));
+namespace {
+
+class PlaylistFileBytesTest : public ::testing::Test {
+protected:
+    QString sparseFile(qint64 size)
+    {
+        QFile file(folder.filePath(QString::number(size)));
         EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write("[playlist]") == 10 && file.resize(size));
         return file.fileName();
-    };
-    EXPECT_EQ(readPlaylistBytes(sparseFile("bound.pls", MaxPlaylistFileBytes)).left(10), "[playlist]");
-    const auto refusal = [](const QString& path) {
+    }
+    // Why the file is refused; a refusal of the whole file names no line.
+    static QString refusal(const QString& path)
+    {
         try {
-            return QString::number(readPlaylistBytes(path).size());
+            readPlaylistBytes(path);
         } catch (const PlaylistReadError& error) {
-            return error.reason() + '@' + QString::number(error.line());
+            EXPECT_EQ(error.line(), 0);
+            return error.reason();
         }
-    };
-    EXPECT_EQ(refusal(sparseFile("over.pls", MaxPlaylistFileBytes + 1)),
-              "the file is larger than 32 MiB, too large for a playlist@0");
-    EXPECT_EQ(refusal(sparseFile("tera.pls", 1LL << 40)), refusal(folder.filePath("over.pls")));
-    EXPECT_EQ(refusal(folder.path()), "this is a folder, not a file@0");
+        return {};
+    }
+    QTemporaryDir folder;
+};
+
+// A save in place with its backup beside the file, or where the folder takes no new file (its
+// second open fails), in the state folder.
+struct KilledSave {
+    const char* name;
+    QList<Fault> faults;
+};
+
+class KilledSaveTest : public ::testing::TestWithParam<KilledSave> {};
+
+} // namespace
+
+// Refused unread, so that a sparse terabyte costs no time.
+TEST_F(PlaylistFileBytesTest, ReadsAFileUpToTheBoundAndRefusesOneOverIt)
+{
+    EXPECT_EQ(readPlaylistBytes(sparseFile(MaxPlaylistFileBytes)).left(10), "[playlist]");
+    EXPECT_EQ(refusal(sparseFile(MaxPlaylistFileBytes + 1)),
+              "the file is larger than 32 MiB, too large for a playlist");
+    EXPECT_EQ(refusal(sparseFile(1LL << 40)), refusal(sparseFile(MaxPlaylistFileBytes + 1)));
+}
+
+TEST_F(PlaylistFileBytesTest, RefusesWhatIsNoRegularFileWithoutWaitingOnIt)
+{
     ASSERT_EQ(::mkfifo(QFile::encodeName(folder.filePath("fifo")).constData(), 0600), 0);
-    EXPECT_EQ(refusal(folder.filePath("fifo")), "this is not a regular file but a device, a pipe or a socket@0");
+    EXPECT_EQ(refusal(folder.filePath("fifo")), "this is not a regular file but a device, a pipe or a socket");
     EXPECT_EQ(refusal("/dev/zero"), refusal(folder.filePath("fifo")));
-    EXPECT_EQ(refusal(folder.filePath("missing.pls")), "the file does not exist@0");
+    EXPECT_EQ(refusal(folder.path()), "this is a folder, not a file");
+}
+
+TEST_F(PlaylistFileBytesTest, RefusesAMissingFile)
+{
+    EXPECT_EQ(refusal(folder.filePath("missing.pls")), "the file does not exist");
 }
 
 // A FIFO renamed into the file's place at any moment, between a look at the path and the
 // opening too, is refused at once. A read that waits on it longer than a second is let go
 // by opening the FIFO to write, and fails the test rather than hanging it.
-TEST(PlaylistFileBytesTest, AFifoSwappedInAtAnyMomentIsRefusedWithoutWaiting)
+TEST_F(PlaylistFileBytesTest, AFifoSwappedInAtAnyMomentIsRefusedWithoutWaiting)
 {
-    QTemporaryDir folder;
-    const QString path = orvanta::testing::writeFile(folder.filePath("a.pls"), "[playlist]");
+    const QString path = writeFile(folder.filePath("a.pls"), "[playlist]");
     const QByteArray names[] = {QFile::encodeName(path), QFile::encodeName(folder.filePath("b.pls"))};
     ASSERT_EQ(::mkfifo(names[1].constData(), 0600), 0);
     std::atomic<int> reads = 0;
@@ -89,19 +119,6 @@ TEST(PlaylistFileBytesTest, AFifoSwappedInAtAnyMomentIsRefusedWithoutWaiting)
     EXPECT_FALSE(waited);
 }
 
-namespace {
-
-// A save in place with its backup beside the file, or where the folder takes no new file (its
-// second open fails), in the state folder.
-struct KilledSave {
-    const char* name;
-    QList<orvanta::testing::Fault> faults;
-};
-
-class KilledSaveTest : public ::testing::TestWithParam<KilledSave> {};
-
-} // namespace
-
 // A child process saves over a file with another hard link and is killed just before its
 // k-th system call, for every k: before and after each chunk of the backup and of the new
 // content, each sync, rename and removal. Each time the old content is whole in the file or
@@ -110,15 +127,14 @@ class KilledSaveTest : public ::testing::TestWithParam<KilledSave> {};
 TEST_P(KilledSaveTest, LeavesTheOldContentWholeInTheFileOrItsBackup)
 {
     // Four chunks of a MiB, and three.
-    const QByteArray older = orvanta::testing::generatedPlaylist(40000),
-                     newer = orvanta::testing::generatedPlaylist(27000, 50000);
+    const QByteArray older = generatedPlaylist(40000), newer = generatedPlaylist(27000, 50000);
     for (int k = 1;; ++k) {
         QTemporaryDir folder;
-        const QString path = orvanta::testing::writeFile(folder.filePath("a.pls"), older);
+        const QString path = writeFile(folder.filePath("a.pls"), older);
         ASSERT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(path + "-link").constData()), 0);
         qputenv("XDG_STATE_HOME", QFile::encodeName(folder.path()));
         if (::fork() == 0) {
-            orvanta::testing::FaultyCalls calls(GetParam().faults);
+            FaultyCalls calls(GetParam().faults);
             calls.beforeEach = [&, count = 0]() mutable {
                 if (++count == k)
                     ::raise(SIGKILL);
@@ -152,6 +168,5 @@ TEST_P(KilledSaveTest, LeavesTheOldContentWholeInTheFileOrItsBackup)
 
 INSTANTIATE_TEST_SUITE_P(PlaylistFileSaveTest, KilledSaveTest,
                          ::testing::ValuesIn(std::vector<KilledSave>{
-                             {"BackupBeside", {}},
-                             {"BackupInTheStateFolder", {{orvanta::testing::Call::Open, 2, EACCES}}}}),
-                         orvanta::testing::byName);
+                             {"BackupBeside", {}}, {"BackupInTheStateFolder", {{Call::Open, 2, EACCES}}}}),
+                         byName);

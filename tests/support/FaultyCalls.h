@@ -12,21 +12,8 @@
 
 namespace orvanta::testing {
 
-enum class Call {
-    Stat,
-    Open,
-    Fstat,
-    Pread,
-    Pwrite,
-    Fsync,
-    Ftruncate,
-    Fallocate,
-    Fchown,
-    Fchmod,
-    Rename,
-    Unlink,
-    Mkdir
-};
+// In the order table() plants them; stat, which comes before any change, is never failed.
+enum class Call { Open, Fstat, Pread, Pwrite, Fsync, Ftruncate, Fallocate, Fchown, Fchmod, Rename, Unlink, Mkdir };
 
 // The nth call of its kind (counted from 1, or Every one) fails with error; or, for ShortWrite,
 // a pwrite writes half of what it was given.
@@ -50,21 +37,12 @@ public:
 
     SystemCalls table()
     {
-        SystemCalls calls;
-        plant(calls.stat, Call::Stat);
-        plant(calls.open, Call::Open);
-        plant(calls.fstat, Call::Fstat);
-        plant(calls.pread, Call::Pread);
-        plant(calls.pwrite, Call::Pwrite);
-        plant(calls.fsync, Call::Fsync);
-        plant(calls.ftruncate, Call::Ftruncate);
-        plant(calls.fallocate, Call::Fallocate);
-        plant(calls.fchown, Call::Fchown);
-        plant(calls.fchmod, Call::Fchmod);
-        plant(calls.rename, Call::Rename);
-        plant(calls.unlink, Call::Unlink);
-        plant(calls.mkdir, Call::Mkdir);
-        return calls;
+        SystemCalls c;
+        int call = 0;
+        const auto plantAll = [&](auto&... entries) { (plant(entries, Call(call++)), ...); };
+        plantAll(c.open, c.fstat, c.pread, c.pwrite, c.fsync, c.ftruncate, c.fallocate, c.fchown, c.fchmod, c.rename,
+                 c.unlink, c.mkdir);
+        return c;
     }
 
 private:

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QByteArray>
 #include <QFile>
-#include <QString>
 #include <QStringList>
 
 namespace orvanta::testing {

@@ -138,32 +138,26 @@ TEST_P(FailingSaveTest, SaysWhatBecameOfTheOldFileAndLeavesNothingElse)
 // fchmod, pread and pwrite, fsync, rename and fsync of the folder (in the state folder with a
 // note of its origin, written and synced, before the rename), then pwrite to the file,
 // ftruncate, fsync; on failure pread and pwrite back, ftruncate, fsync.
-INSTANTIATE_TEST_SUITE_P(
-    ExportCommandTest, FailingSaveTest,
-    ::testing::ValuesIn(std::vector<FailingSave>{
-        {"NewFileNotWritten", NoFile, NotSaved, ENOSPC, {{Pwrite, 1, ENOSPC}}},
-        {"NewFileInAFolderThatTakesNone", NoFile, NoFileInTheFolder, EACCES, {{Open, 1, EACCES}}},
-        {"WriteBesideCutShort", OneLink, Unchanged, ENOSPC, {{Pwrite, 1, ShortWrite}, {Pwrite, 2, ENOSPC}}},
-        {"PermissionsBesideRefused", OneLink, Unchanged, EPERM, {{Fchmod, 1, EPERM}}},
-        {"SyncBesideFailing", OneLink, Unchanged, EIO, {{Fsync, 1, EIO}}},
-        {"RenameFailing", OneLink, Unchanged, EIO, {{Rename, 1, EIO}}},
-        {"FolderSyncFailing", OneLink, SavedNotSynced, EIO, {{Fsync, 2, EIO}}},
-        {"OpenInPlaceRefused", TwoLinks, Unchanged, EACCES, {{Open, 1, EACCES}}},
-        {"NoRoomToReserve", TwoLinks, Unchanged, ENOSPC, {{Fallocate, 1, ENOSPC}}},
-        {"NoFolderForABackup", TwoLinks, UnchangedNoBackup, EACCES, {{Open, 2, EACCES}, {Mkdir, Every, EACCES}}},
-        {"BackupNotReadFromTheOldFile", TwoLinks, UnchangedNoBackup, EIO, {{Pread, Every, EIO}}},
-        {"BackupNotWritten", TwoLinks, UnchangedNoBackup, ENOSPC, {{Pwrite, Every, ENOSPC}}},
-        {"BackupNotSynced", TwoLinks, UnchangedNoBackup, EIO, {{Fsync, Every, EIO}}},
-        {"BackupNotRenamed", TwoLinks, UnchangedNoBackup, EIO, {{Rename, Every, EIO}}},
-        {"WriteInPlaceCutShort", TwoLinks, Unchanged, ENOSPC, {{Pwrite, 2, ShortWrite}, {Pwrite, 3, ENOSPC}}},
-        {"CutInPlaceFailing", TwoLinks, Unchanged, EIO, {{Ftruncate, 1, EIO}}},
-        {"SyncInPlaceFailing", TwoLinks, Unchanged, EIO, {{Fsync, 3, EIO}}},
-        {"NotPutBack",
-         TwoLinks,
-         KeptInBackup,
-         ENOSPC,
-         {{Pwrite, 2, ShortWrite}, {Pwrite, 3, ENOSPC}, {Pwrite, 4, EIO}}}}),
-    byName);
+const FailingSave failingSaves[] = {
+    {"NewFileNotWritten", NoFile, NotSaved, ENOSPC, {{Pwrite, 1, ENOSPC}}},
+    {"NewFileInAFolderThatTakesNone", NoFile, NoFileInTheFolder, EACCES, {{Open, 1, EACCES}}},
+    {"WriteBesideCutShort", OneLink, Unchanged, ENOSPC, {{Pwrite, 1, ShortWrite}, {Pwrite, 2, ENOSPC}}},
+    {"PermissionsBesideRefused", OneLink, Unchanged, EPERM, {{Fchmod, 1, EPERM}}},
+    {"SyncBesideFailing", OneLink, Unchanged, EIO, {{Fsync, 1, EIO}}},
+    {"RenameFailing", OneLink, Unchanged, EIO, {{Rename, 1, EIO}}},
+    {"FolderSyncFailing", OneLink, SavedNotSynced, EIO, {{Fsync, 2, EIO}}},
+    {"OpenInPlaceRefused", TwoLinks, Unchanged, EACCES, {{Open, 1, EACCES}}},
+    {"NoRoomToReserve", TwoLinks, Unchanged, ENOSPC, {{Fallocate, 1, ENOSPC}}},
+    {"NoFolderForABackup", TwoLinks, UnchangedNoBackup, EACCES, {{Open, 2, EACCES}, {Mkdir, Every, EACCES}}},
+    {"BackupNotReadFromTheOldFile", TwoLinks, UnchangedNoBackup, EIO, {{Pread, Every, EIO}}},
+    {"BackupNotWritten", TwoLinks, UnchangedNoBackup, ENOSPC, {{Pwrite, Every, ENOSPC}}},
+    {"BackupNotSynced", TwoLinks, UnchangedNoBackup, EIO, {{Fsync, Every, EIO}}},
+    {"BackupNotRenamed", TwoLinks, UnchangedNoBackup, EIO, {{Rename, Every, EIO}}},
+    {"WriteInPlaceCutShort", TwoLinks, Unchanged, ENOSPC, {{Pwrite, 2, ShortWrite}, {Pwrite, 3, ENOSPC}}},
+    {"CutInPlaceFailing", TwoLinks, Unchanged, EIO, {{Ftruncate, 1, EIO}}},
+    {"SyncInPlaceFailing", TwoLinks, Unchanged, EIO, {{Fsync, 3, EIO}}},
+    {"NotPutBack", TwoLinks, KeptInBackup, ENOSPC, {{Pwrite, 2, ShortWrite}, {Pwrite, 3, ENOSPC}, {Pwrite, 4, EIO}}}};
+INSTANTIATE_TEST_SUITE_P(ExportCommandTest, FailingSaveTest, ::testing::ValuesIn(failingSaves), byName);
 
 // The playlist is saved whole, in place where that keeps what replacing would lose, and
 // nothing is left behind: no temporary file, no backup.
@@ -190,15 +184,13 @@ TEST_P(RoutedSaveTest, SavesWholeAndLeavesNothingElse)
     EXPECT_EQ(stateFiles(), QStringList());
 }
 
-INSTANTIATE_TEST_SUITE_P(ExportCommandTest, RoutedSaveTest,
-                         ::testing::ValuesIn(std::vector<RoutedSave>{
-                             {"LinkedFileInPlace", TwoLinks, true, {}},
-                             {"ShortWriteCarriedOn", OneLink, false, {{Pwrite, 1, ShortWrite}}},
-                             {"FolderTakingNoNewFileInPlace", OneLink, true, {{Open, 1, EACCES}}},
-                             {"OwnerNotKeptBesideInPlace", OneLink, true, {{Fchown, 1, EPERM}}},
-                             {"BackupInTheStateFolder", TwoLinks, true, {{Open, 2, EACCES}}},
-                             {"FolderSyncUnknownToTheFileSystem", OneLink, false, {{Fsync, 2, EINVAL}}}}),
-                         byName);
+const RoutedSave routedSaves[] = {{"LinkedFileInPlace", TwoLinks, true, {}},
+                                  {"ShortWriteCarriedOn", OneLink, false, {{Pwrite, 1, ShortWrite}}},
+                                  {"FolderTakingNoNewFileInPlace", OneLink, true, {{Open, 1, EACCES}}},
+                                  {"OwnerNotKeptBesideInPlace", OneLink, true, {{Fchown, 1, EPERM}}},
+                                  {"BackupInTheStateFolder", TwoLinks, true, {{Open, 2, EACCES}}},
+                                  {"FolderSyncUnknownToTheFileSystem", OneLink, false, {{Fsync, 2, EINVAL}}}};
+INSTANTIATE_TEST_SUITE_P(ExportCommandTest, RoutedSaveTest, ::testing::ValuesIn(routedSaves), byName);
 
 } // namespace
 
