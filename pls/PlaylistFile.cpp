@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <functional>
 #include <utility>
 
 namespace orvanta {
@@ -137,19 +138,60 @@ QString randomLetters()
     return text;
 }
 
-// Makes a new file named stem, a dot and six random letters, with O_EXCL so that no file
-// already there is touched; -1 with errno set where the folder takes no new file.
-int makeNewFile(const SystemCalls& calls, const QString& stem, mode_t mode, MadeFiles& made, QString& name)
+// Tries make with stem, a dot and six random letters as the name until one is free, so that
+// no file already there is touched; the last try's result, with errno set where it failed.
+int underFreeName(const QString& stem, QString& name, const std::function<int(const QByteArray&)>& make)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
         name = stem + u'.' + randomLetters();
-        const int fd = calls.open(QFile::encodeName(name).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-        if (fd >= 0)
-            made.add(name);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
+        const int result = make(QFile::encodeName(name));
+        if (result >= 0 || errno != EEXIST)
+            return result;
     }
     return -1;
+}
+
+QString folderOf(const QString& path)
+{
+    return QFileInfo(path).absolutePath();
+}
+
+// Makes a new file in the folder of stem to be given its place once complete: without a name
+// where the file system can, so that a save killed on the way leaves no part of a file
+// behind, else (name set) under stem and random letters. -1 with errno set where the folder
+// takes no new file.
+int makeNewFile(const SystemCalls& calls, const QString& stem, mode_t mode, MadeFiles& made, QString& name)
+{
+    name.clear();
+    const int unnamed = calls.open(QFile::encodeName(folderOf(stem)).constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, mode);
+    // Older kernels and some file systems know no unnamed files.
+    if (unnamed >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL))
+        return unnamed;
+    const int fd = underFreeName(stem, name, [&](const QByteArray& candidate) {
+        return calls.open(candidate.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    });
+    if (fd >= 0)
+        made.add(name);
+    return fd;
+}
+
+// Gives the complete new file open at fd, made by makeNewFile, the name path: replacing the
+// file there, or where replace is false, failing with EEXIST if there is one.
+bool giveName(const SystemCalls& calls, int fd, QString& name, const QString& path, bool replace, MadeFiles& made)
+{
+    if (name.isEmpty() && !replace)
+        return calls.link(fd, QFile::encodeName(path).constData()) == 0;
+    // Only a rename replaces a file at once, and it moves a name.
+    if (name.isEmpty()) {
+        if (underFreeName(path, name,
+                          [&](const QByteArray& candidate) { return calls.link(fd, candidate.constData()); })
+            < 0)
+            return false;
+        made.add(name);
+    }
+    return calls.rename(QFile::encodeName(name).constData(), QFile::encodeName(path).constData(),
+                        replace ? 0 : RENAME_NOREPLACE)
+           == 0;
 }
 
 // Makes what a rename, a new file or a removed one did to a folder survive a power cut.
@@ -158,11 +200,6 @@ bool syncFolder(const SystemCalls& calls, const QString& folder)
 {
     const Descriptor fd(openNow(calls, folder, O_RDONLY | O_DIRECTORY));
     return fd.get() >= 0 && (calls.fsync(fd.get()) == 0 || errno == EINVAL);
-}
-
-QString folderOf(const QString& path)
-{
-    return QFileInfo(path).absolutePath();
 }
 
 // Why what is at a path is refused where a playlist file is wanted; empty for a regular file.
@@ -191,8 +228,8 @@ QString makeFailure(const QString& path, int error)
            + qt_error_string(error);
 }
 
-// Writes the new file beside the old one (old, where there is one), syncs it and renames it
-// into its place, then syncs the folder: the old file survives every failure whole, and the
+// Writes the new file beside the old one (old, where there is one), syncs it and gives it its
+// place, then syncs the folder: the old file survives every failure whole, and the
 // new one appears only complete. False, leaving everything as it was, where the folder takes
 // no new file or the new file cannot have the old one's owner and group: then only writing
 // in place keeps them.
@@ -209,7 +246,7 @@ bool replaceBeside(const SystemCalls& calls, const QString& path, const QByteArr
     // The mode once more: the umask may have taken bits from it.
     if ((old && calls.fchmod(fd, old->st_mode & 0777) != 0)
         || writeAt(calls, fd, bytes.constData(), bytes.size(), 0) < bytes.size() || calls.fsync(fd) != 0
-        || calls.rename(QFile::encodeName(name).constData(), QFile::encodeName(path).constData(), 0) != 0)
+        || !giveName(calls, fd, name, path, true, made))
         throw PlaylistSaveError(qt_error_string(errno), old ? OldFile::Unchanged : OldFile::Absent);
     made.keep();
     if (!syncFolder(calls, folderOf(path)))
@@ -230,8 +267,8 @@ bool makeFolders(const SystemCalls& calls, const QString& folder)
 }
 
 // Copies the first old.st_size bytes of the file open at from to a backup at path, with the
-// old file's permissions, never wider. The copy is written and synced under another name,
-// then renamed to path without replacing any file there and the folder synced, so that a file
+// old file's permissions, never wider. The copy is written and synced first, then given the
+// name path, never replacing a file there, and the folder synced, so that a file
 // at path always holds the whole old content. A backup in the state folder has its origin,
 // the file it belongs to, noted in a file beside it before it appears. Adds what it made to
 // backupFiles and gives the backup open; where anything fails, leaves nothing behind and
@@ -260,7 +297,7 @@ Descriptor copyToBackup(const SystemCalls& calls, int from, const struct stat& o
             || calls.fsync(note.get()) != 0)
             return Descriptor(-1);
     }
-    if (calls.rename(QFile::encodeName(name).constData(), QFile::encodeName(path).constData(), RENAME_NOREPLACE) != 0)
+    if (!giveName(calls, copy.get(), name, path, false, made))
         return Descriptor(-1);
     made.add(path);
     if (!syncFolder(calls, folderOf(path)))

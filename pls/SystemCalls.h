@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <string>
 
 namespace orvanta {
 
@@ -29,6 +30,10 @@ struct SystemCalls {
     std::function<int(const char*, const char*, unsigned)> rename = [](const char* from, const char* to,
                                                                        unsigned flags) {
         return ::renameat2(AT_FDCWD, from, AT_FDCWD, to, flags);
+    };
+    // Gives the file open at fd, made with O_TMPFILE, the name path; EEXIST where a file has it.
+    std::function<int(int, const char*)> link = [](int fd, const char* path) {
+        return ::linkat(AT_FDCWD, ("/proc/self/fd/" + std::to_string(fd)).c_str(), AT_FDCWD, path, AT_SYMLINK_FOLLOW);
     };
     std::function<int(const char*)> unlink = ::unlink;
     std::function<int(const char*, mode_t)> mkdir = ::mkdir;

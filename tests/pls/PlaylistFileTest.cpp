@@ -123,7 +123,8 @@ TEST_F(PlaylistFileBytesTest, AFifoSwappedInAtAnyMomentIsRefusedWithoutWaiting)
 // k-th system call, for every k: before and after each chunk of the backup and of the new
 // content, each sync, rename and removal. Each time the old content is whole in the file or
 // in a backup (one in the state folder noting the file it belongs to), or once the new content
-// is whole, in the file; the save that ends leaves the new content and no backup.
+// is whole, in the file; no part of a copy is left beside it; the save that ends leaves the new
+// content and no backup.
 TEST_P(KilledSaveTest, LeavesTheOldContentWholeInTheFileOrItsBackup)
 {
     // Four chunks of a MiB, and three.
@@ -159,6 +160,8 @@ TEST_P(KilledSaveTest, LeavesTheOldContentWholeInTheFileOrItsBackup)
             return;
         }
         ASSERT_EQ(WTERMSIG(status), SIGKILL);
+        EXPECT_TRUE(QDir(folder.path()).entryList({"a.pls*"}).size() == 2 + QFileInfo::exists(path + '~'))
+            << "killed before call " << k;
         bool whole = now == older || (now == newer && backups.isEmpty());
         for (const QString& backup : std::as_const(backups))
             whole = whole || readPlaylistBytes(backup) == older;

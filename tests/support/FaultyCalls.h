@@ -13,7 +13,10 @@
 namespace orvanta::testing {
 
 // In the order table() plants them; stat, which comes before any change, is never failed.
-enum class Call { Open, Fstat, Pread, Pwrite, Fsync, Ftruncate, Fallocate, Fchown, Fchmod, Rename, Unlink, Mkdir };
+// clang-format off
+enum class Call { Open, Fstat, Pread, Pwrite, Fsync, Ftruncate, Fallocate, Fchown, Fchmod, Rename, Link, Unlink,
+                  Mkdir };
+// clang-format on
 
 // The nth call of its kind (counted from 1, or Every one) fails with error; or, for ShortWrite,
 // a pwrite writes half of what it was given.
@@ -41,7 +44,7 @@ public:
         int call = 0;
         const auto plantAll = [&](auto&... entries) { (plant(entries, Call(call++)), ...); };
         plantAll(c.open, c.fstat, c.pread, c.pwrite, c.fsync, c.ftruncate, c.fallocate, c.fchown, c.fchmod, c.rename,
-                 c.unlink, c.mkdir);
+                 c.link, c.unlink, c.mkdir);
         return c;
     }
 

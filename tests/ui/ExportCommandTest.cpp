@@ -133,17 +133,19 @@ TEST_P(FailingSaveTest, SaysWhatBecameOfTheOldFileAndLeavesNothingElse)
     EXPECT_EQ(stateFiles(), QStringList());
 }
 
-// The calls of a save beside: open, fchown, fchmod, pwrite, fsync, rename, fsync of the
-// folder. Of a save in place: open of the file, fallocate, then the backup's open, fchown,
-// fchmod, pread and pwrite, fsync, rename and fsync of the folder (in the state folder with a
-// note of its origin, written and synced, before the rename), then pwrite to the file,
-// ftruncate, fsync; on failure pread and pwrite back, ftruncate, fsync.
+// The calls of a save beside: open (of a file without a name), fchown, fchmod, pwrite, fsync,
+// link to a temporary name, rename, fsync of the folder. Of a save in place: open of the file,
+// fallocate, then the backup's open, fchown, fchmod, pread and pwrite, fsync, link and fsync of
+// the folder (in the state folder with a note of its origin, written and synced, before the
+// link), then pwrite to the file, ftruncate, fsync; on failure pread and pwrite back,
+// ftruncate, fsync.
 const FailingSave failingSaves[] = {
     {"NewFileNotWritten", NoFile, NotSaved, ENOSPC, {{Pwrite, 1, ENOSPC}}},
     {"NewFileInAFolderThatTakesNone", NoFile, NoFileInTheFolder, EACCES, {{Open, 1, EACCES}}},
     {"WriteBesideCutShort", OneLink, Unchanged, ENOSPC, {{Pwrite, 1, ShortWrite}, {Pwrite, 2, ENOSPC}}},
     {"PermissionsBesideRefused", OneLink, Unchanged, EPERM, {{Fchmod, 1, EPERM}}},
     {"SyncBesideFailing", OneLink, Unchanged, EIO, {{Fsync, 1, EIO}}},
+    {"NewFileNotNamed", OneLink, Unchanged, EIO, {{Link, Every, EIO}}},
     {"RenameFailing", OneLink, Unchanged, EIO, {{Rename, 1, EIO}}},
     {"FolderSyncFailing", OneLink, SavedNotSynced, EIO, {{Fsync, 2, EIO}}},
     {"OpenInPlaceRefused", TwoLinks, Unchanged, EACCES, {{Open, 1, EACCES}}},
@@ -152,7 +154,7 @@ const FailingSave failingSaves[] = {
     {"BackupNotReadFromTheOldFile", TwoLinks, UnchangedNoBackup, EIO, {{Pread, Every, EIO}}},
     {"BackupNotWritten", TwoLinks, UnchangedNoBackup, ENOSPC, {{Pwrite, Every, ENOSPC}}},
     {"BackupNotSynced", TwoLinks, UnchangedNoBackup, EIO, {{Fsync, Every, EIO}}},
-    {"BackupNotRenamed", TwoLinks, UnchangedNoBackup, EIO, {{Rename, Every, EIO}}},
+    {"BackupNotNamed", TwoLinks, UnchangedNoBackup, EIO, {{Link, Every, EIO}}},
     {"WriteInPlaceCutShort", TwoLinks, Unchanged, ENOSPC, {{Pwrite, 2, ShortWrite}, {Pwrite, 3, ENOSPC}}},
     {"CutInPlaceFailing", TwoLinks, Unchanged, EIO, {{Ftruncate, 1, EIO}}},
     {"SyncInPlaceFailing", TwoLinks, Unchanged, EIO, {{Fsync, 3, EIO}}},
@@ -189,7 +191,8 @@ const RoutedSave routedSaves[] = {{"LinkedFileInPlace", TwoLinks, true, {}},
                                   {"FolderTakingNoNewFileInPlace", OneLink, true, {{Open, 1, EACCES}}},
                                   {"OwnerNotKeptBesideInPlace", OneLink, true, {{Fchown, 1, EPERM}}},
                                   {"BackupInTheStateFolder", TwoLinks, true, {{Open, 2, EACCES}}},
-                                  {"FolderSyncUnknownToTheFileSystem", OneLink, false, {{Fsync, 2, EINVAL}}}};
+                                  {"FolderSyncUnknownToTheFileSystem", OneLink, false, {{Fsync, 2, EINVAL}}},
+                                  {"FilesWithoutANameUnknownToTheFileSystem", OneLink, false, {{Open, 1, EOPNOTSUPP}}}};
 INSTANTIATE_TEST_SUITE_P(ExportCommandTest, RoutedSaveTest, ::testing::ValuesIn(routedSaves), byName);
 
 } // namespace
