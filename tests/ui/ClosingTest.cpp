@@ -33,6 +33,20 @@ TEST_F(ClosingTest, AFailedExportSaysWhyAndKeepsTheWindow)
     EXPECT_EQ(program.messages.shown.size(), 1);
 }
 
+// A deleted and another station titled A put in its place, which the random walk seldom
+// reaches: an export now would write another address.
+TEST_F(ClosingTest, AsksWhereAnotherStationStandsUnderAnExportedTitle)
+{
+    program.chooser.answers = {at("out.pls")};
+    ASSERT_TRUE(exportOutputList(program.parts, program.lastExport));
+    program.lst_Output.Select(0);
+    Module1::setListFocus(Module1::OutputListFocus);
+    btn_DelI_Click(program.parts);
+    Module1::Playlists().Add(1, "http://other/", "A", -1, "http://other/");
+    program.lst_Output.InsertItems(0, {"A"});
+    EXPECT_FALSE(close(CloseAnswer::Cancel));
+}
+
 // While the edit dialog has the window disabled it stays open, and nobody is asked.
 TEST_F(ClosingTest, ADisabledWindowStaysOpenUnasked)
 {
