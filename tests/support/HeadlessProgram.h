@@ -18,7 +18,6 @@
 #include <deque>
 #include <functional>
 #include <string>
-#include <vector>
 
 namespace orvanta::testing {
 
@@ -29,28 +28,26 @@ struct ChosenPaths {
     QStringList paths;
 };
 
-// Answers each file dialog with the next scripted paths and keeps every request it was
-// shown; one shown when no answer is left is cancelled and counted. (Null paths rather
-// than optionals, since GCC 12 warns falsely about optional<QString> copies.)
+// Answers each file dialog with the next scripted paths; one shown when no answer is left
+// is cancelled and counted. (Null paths rather than optionals, since GCC 12 warns falsely
+// about optional<QString> copies.)
 class ScriptedChooser final : public FileChooser {
 public:
     static QString cancel() { return {}; }
 
     std::deque<ChosenPaths> answers;
-    std::vector<FileDialogRequest> opened, saved;
     int unscripted = 0;
 
-    QStringList chooseFilesToOpen(const FileDialogRequest& request) override { return next(opened, request); }
-    std::optional<QString> chooseFileToSave(const FileDialogRequest& request) override
+    QStringList chooseFilesToOpen(const FileDialogRequest&) override { return next(); }
+    std::optional<QString> chooseFileToSave(const FileDialogRequest&) override
     {
-        const QStringList answer = next(saved, request);
+        const QStringList answer = next();
         return answer.isEmpty() ? std::nullopt : std::optional<QString>(answer.first());
     }
 
 private:
-    QStringList next(std::vector<FileDialogRequest>& requests, const FileDialogRequest& request)
+    QStringList next()
     {
-        requests.push_back(request);
         unscripted += answers.empty();
         const QStringList answer = answers.empty() ? QStringList() : answers.front().paths;
         if (!answers.empty())

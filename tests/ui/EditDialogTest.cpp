@@ -29,8 +29,6 @@ protected:
         program.lst_Import.Select(index);
         lst_Import_DblClick(program.parts, program.frm_Edit);
         btn_OK_Click(program.parts, program.frm_Edit);
-        EXPECT_FALSE(program.frm_Edit.shown);
-        EXPECT_TRUE(program.window.Enabled());
     }
     static QString station(const QString& title)
     {

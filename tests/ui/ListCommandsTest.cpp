@@ -1,6 +1,6 @@
 // The five buttons between the lists. (Each move and delete through the window's own
-// clicks: the window tests, tests/ui/qt/MainWindowTest.cpp; stations without an address,
-// deleted by identity: ProgramPropertyTest's random walk.)
+// clicks: the window tests, tests/ui/qt/MainWindowTest.cpp; undo and redo of every step into
+// lists with room, and stations without an address: ProgramPropertyTest's random walk.)
 #include "HeadlessProgramTest.h"
 
 #include "ui/ListCommands.h"
@@ -12,80 +12,112 @@ using namespace orvanta::testing;
 
 namespace {
 
-constexpr qint16 Import = Module1::ImportListFocus, Output = Module1::OutputListFocus;
-
-struct Case {
+// One list holding `filled` numbered titles with no station behind them, the other the
+// titles with stations, the first of them selected.
+struct FullCase {
     const char* name;
-    // Both lists as render() shows them: titles in order, each with a station at an address
-    // of its own, "*" after the selected one; "<n>+" first fills the list with numbered
-    // titles, with no station behind them, up to n items in all.
-    const char* before;
-    qint16 focus;
     void (*click)(MainWindowParts&);
-    // render() afterwards: both lists, then the stations' titles in the collection's order.
-    const char* after;
-    // "output" or "import": the list the one message shown calls full.
-    const char* full = "";
+    bool intoOutput;
+    int filled;
+    QStringList titles;
+    // The leading titles that fit, then at the end of the other list, and whether the user is told.
+    QStringList moved;
+    bool told;
 };
-class ListCommandsTest : public HeadlessProgramTest, public ::testing::WithParamInterface<Case> {
+class IntoANearlyFullList : public HeadlessProgramTest, public ::testing::WithParamInterface<FullCase> {
 protected:
-    static void fill(MemoryListBox& list, const QString& items)
+    void SetUp() override
     {
-        QStringList titles = items.split(' ', Qt::SkipEmptyParts);
-        const int filled = titles.value(0).endsWith('+') ? titles.takeFirst().chopped(1).toInt() : 0;
-        for (int i = 0; i < filled - titles.size(); ++i)
-            list.AddItem(QString::number(i));
-        for (const QString& item : titles) {
-            listStation(list, item.endsWith('*') ? item.chopped(1) : item,
-                        QString("http://%1").arg(Module1::Playlists().Count()));
-            if (item.endsWith('*'))
-                list.Select(qint16(list.ListCount() - 1));
-        }
+        HeadlessProgramTest::SetUp();
+        for (int i = 0; i < GetParam().filled; ++i)
+            to.AddItem(QString::number(i));
+        for (const QString& title : GetParam().titles)
+            listStation(from, title, "http://" + title);
+        from.Select(0);
     }
+    MemoryListBox& from = GetParam().intoOutput ? program.lst_Import : program.lst_Output;
+    MemoryListBox& to = GetParam().intoOutput ? program.lst_Output : program.lst_Import;
 };
 
-} // namespace
-
-TEST_P(ListCommandsTest, LeavesTheListsStationsAndMessageAsTheRowSays)
+TEST_P(IntoANearlyFullList, MovesWhatFitsInOrderAndSaysOnceWhereNotAllFitted)
 {
-    const QStringList before = QString(GetParam().before).mid(1).chopped(1).split("] [");
-    fill(program.lst_Import, before.at(0));
-    fill(program.lst_Output, before.at(1));
-    Module1::setListFocus(GetParam().focus);
-    const std::string rendered = render(program);
     GetParam().click(program.parts);
-    EXPECT_EQ(render(program), GetParam().after);
-    const QString full = QString("%1|The %2 list is full: it holds 32,767 stations.").arg(AppTitle, GetParam().full);
-    EXPECT_EQ(program.messages.shown, *GetParam().full ? QStringList(full) : QStringList());
-    // A change is one step, which undo takes back and redo does again.
-    EXPECT_EQ(program.undoStack.count(), rendered == GetParam().after ? 0 : 1);
+    EXPECT_EQ(to.items().mid(GetParam().filled), GetParam().moved);
+    EXPECT_EQ(from.items(), GetParam().titles.mid(GetParam().moved.size()));
+    const QString full = QString("%1|The %2 list is full: it holds 32,767 stations.")
+                             .arg(AppTitle, GetParam().intoOutput ? "output" : "import");
+    EXPECT_EQ(program.messages.shown, GetParam().told ? QStringList(full) : QStringList());
+}
+
+TEST_P(IntoANearlyFullList, UndoPutsBackWhatMovedAndRedoMovesItAgain)
+{
+    const std::string before = render(program);
+    GetParam().click(program.parts);
+    const std::string after = render(program);
     program.undoStack.undo();
-    EXPECT_EQ(render(program), rendered);
+    EXPECT_EQ(render(program), before);
     program.undoStack.redo();
-    EXPECT_EQ(render(program), GetParam().after);
+    EXPECT_EQ(render(program), after);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Rows, ListCommandsTest,
+    , IntoANearlyFullList,
     ::testing::Values(
-        // Into a full list no single title moves, and moving all moves what fits, in order;
-        // either way the user is told once. Moving all into exactly the room left needs no word.
-        Case{"AddIntoAFullList", "[A*] [32767+]", Import, btn_Add_Click, "[A*] [0 1 2 ... 32764 32765 32766 (32767)] A",
-             "output"},
-        Case{"RemIntoAFullList", "[32767+] [X*]", Output, btn_Rem_Click, "[0 1 2 ... 32764 32765 32766 (32767)] [X*] X",
-             "import"},
-        Case{"AllAddIntoRoomForTwo", "[A B C D] [32765+]", Import, btn_AllAdd_Click,
-             "[C D] [0 1 2 ... 32764 A B (32767)] A B C D", "output"},
-        Case{"AllRemIntoRoomForThree", "[32764+] [W X Y Z]", Output, btn_AllRem_Click,
-             "[0 1 2 ... W X Y (32767)] [Z] W X Y Z", "import"},
-        Case{"AllAddIntoExactlyTheRoomLeft", "[A B] [32765+]", Import, btn_AllAdd_Click,
-             "[] [0 1 2 ... 32764 A B (32767)] A B"},
-        // Delete takes the selected item of the list ListFocus names, and the first station
-        // with its title.
-        Case{"DelIInTheOutputList", "[A B*] [X* Y]", Output, btn_DelI_Click, "[A B*] [Y] A B Y"},
-        Case{"DelIInTheImportList", "[A B*] [X* Y]", Import, btn_DelI_Click, "[A] [X* Y] A X Y"},
-        Case{"DelIOnATitleListedTwice", "[Jazz X] [Jazz*]", Output, btn_DelI_Click, "[Jazz X] [] X Jazz"},
-        // Without its condition, nothing changes.
-        Case{"DelIBeforeAnyListHadTheFocus", "[A* B] [X*]", Module1::NoListFocus, btn_DelI_Click, "[A* B] [X*] A B X"},
-        Case{"DelIWithoutSelectionInTheFocusList", "[A B] [X*]", Import, btn_DelI_Click, "[A B] [X*] A B X"}),
+        FullCase{"Add", btn_Add_Click, true, 32767, {"A"}, {}, true},
+        FullCase{"Rem", btn_Rem_Click, false, 32767, {"X"}, {}, true},
+        FullCase{"AllAddIntoRoomForTwo", btn_AllAdd_Click, true, 32765, {"A", "B", "C"}, {"A", "B"}, true},
+        FullCase{"AllRemIntoRoomForThree", btn_AllRem_Click, false, 32764, {"W", "X", "Y", "Z"}, {"W", "X", "Y"}, true},
+        FullCase{"AllAddIntoExactlyTheRoomLeft", btn_AllAdd_Click, true, 32765, {"A", "B"}, {"A", "B"}, false}),
     byName);
+
+// Jazz and A in lst_Import, another Jazz and X in lst_Output, each with a station; the list
+// ListFocus names and the item selected in each list (-1: none).
+struct DeleteCase {
+    const char* name;
+    qint16 focus, importSelected, outputSelected;
+    QStringList import, output, stations;
+};
+class DeleteItem : public HeadlessProgramTest, public ::testing::WithParamInterface<DeleteCase> {};
+
+// Only the selected item of the list ListFocus names goes, and the first station with its title.
+TEST_P(DeleteItem, TakesTheFocusListsSelectedItemAndTheFirstStationWithItsTitle)
+{
+    for (const QString title : {"Jazz", "A"})
+        listStation(program.lst_Import, title, "http://import/" + title);
+    for (const QString title : {"Jazz", "X"})
+        listStation(program.lst_Output, title, "http://output/" + title);
+    program.lst_Import.Select(GetParam().importSelected);
+    program.lst_Output.Select(GetParam().outputSelected);
+    Module1::setListFocus(GetParam().focus);
+    btn_DelI_Click(program.parts);
+    EXPECT_EQ(program.lst_Import.items(), GetParam().import);
+    EXPECT_EQ(program.lst_Output.items(), GetParam().output);
+    QStringList stations;
+    for (const PlaylistEntry& station : Module1::Playlists())
+        stations << station->Title();
+    EXPECT_EQ(stations, GetParam().stations);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    , DeleteItem,
+    ::testing::Values(
+        DeleteCase{"InTheOutputList", Module1::OutputListFocus, 0, 1, {"Jazz", "A"}, {"Jazz"}, {"Jazz", "A", "Jazz"}},
+        DeleteCase{"InTheImportList", Module1::ImportListFocus, 1, 1, {"Jazz"}, {"Jazz", "X"}, {"Jazz", "Jazz", "X"}},
+        DeleteCase{"OnATitleListedTwice", Module1::OutputListFocus, -1, 0, {"Jazz", "A"}, {"X"}, {"A", "Jazz", "X"}},
+        DeleteCase{"NoneBeforeAnyListHadTheFocus",
+                   Module1::NoListFocus,
+                   1,
+                   1,
+                   {"Jazz", "A"},
+                   {"Jazz", "X"},
+                   {"Jazz", "A", "Jazz", "X"}},
+        DeleteCase{"NoneWithoutSelectionInTheFocusList",
+                   Module1::ImportListFocus,
+                   -1,
+                   1,
+                   {"Jazz", "A"},
+                   {"Jazz", "X"},
+                   {"Jazz", "A", "Jazz", "X"}}),
+    byName);
+
+} // namespace

@@ -8,6 +8,7 @@
 #include "pls/PlaylistReader.h"
 #include "ui/EditDialog.h"
 #include "ui/FocusTracking.h"
+#include "ui/LastExport.h"
 #include "ui/ListCommands.h"
 
 #include <QUndoStack>
@@ -97,11 +98,19 @@ QStringList stateOf(const HeadlessProgram& program, bool withSelection = true)
     return state;
 }
 
+// Whether the window closes, the close question answered with Cancel.
+bool closes(HeadlessProgram& program)
+{
+    program.closeQuestion.answers = {CloseAnswer::Cancel};
+    return mayCloseWindow(program.parts, program.lastExport, program.closeQuestion);
+}
+
 // Whatever the user does, every listed title has one station and no station is without
 // one. Each change is one step; a command that changes nothing is none. Undo gives back the
 // whole state as it was before its step, redo as it was after, and a new step after an
-// undo drops the steps that could have been redone.
-TEST_F(ProgramPropertyTest, AnySessionKeepsOneStationPerListedTitleAndUndoRedoGiveEachStateBack)
+// undo drops the steps that could have been redone. Closing asks first exactly where an
+// export now would write other than the last export did.
+TEST_F(ProgramPropertyTest, AnySessionKeepsOneStationPerTitleGivesEachStateBackAndAsksBeforeLosingAChange)
 {
     void (*const buttons[])(MainWindowParts&) = {btn_Add_Click, btn_AllAdd_Click, btn_Rem_Click, btn_AllRem_Click,
                                                  btn_DelI_Click};
@@ -119,9 +128,11 @@ TEST_F(ProgramPropertyTest, AnySessionKeepsOneStationPerListedTitleAndUndoRedoGi
         const QStringList titles = generatedTitles(12), files = QStringList(QString()) + generatedTitles(12, 100);
         // The state before and after each step on the stack, by its index.
         std::vector<std::pair<QStringList, QStringList>> steps;
+        const QString exportedTo = folder.filePath("exported"), now = folder.filePath("now");
+        QByteArray exported;
         for (int step = 0; step < 120; ++step) {
             SCOPED_TRACE(step);
-            const int action = generate.below(15);
+            const int action = generate.below(17);
             const int done = stack.index();
             const QStringList before = stateOf(program), contentBefore = stateOf(program, false);
             MemoryListBox& list = action == 1 ? program.lst_Import : program.lst_Output;
@@ -152,13 +163,19 @@ TEST_F(ProgramPropertyTest, AnySessionKeepsOneStationPerListedTitleAndUndoRedoGi
             } else if (action == 10) {
                 removeSelectedStation(program.parts);
             } else if (action == 11) {
-                moveOutputStation(program.parts, qint16(generate.below(program.lst_Output.ListCount() + 1) - 1));
+                moveOutputStation(program.parts, qint16(generate.below(program.lst_Output.ListCount() + 2) - 1));
             } else if (action <= 13 && stack.canUndo()) {
                 stack.undo();
                 ASSERT_EQ(stateOf(program), steps.at(done - 1).first);
             } else if (action == 14 && stack.canRedo()) {
                 stack.redo();
                 ASSERT_EQ(stateOf(program), steps.at(done).second);
+            } else if (action == 15) {
+                program.chooser.answers = {exportedTo};
+                if (exportOutputList(program.parts, program.lastExport))
+                    exported = readPlaylistBytes(exportedTo);
+            } else if (action == 16) {
+                program.opt_V2.value = !program.opt_V2.value;
             }
             if (action < 12) {
                 if (stack.index() == done) {
@@ -180,6 +197,15 @@ TEST_F(ProgramPropertyTest, AnySessionKeepsOneStationPerListedTitleAndUndoRedoGi
             held.sort();
             ASSERT_EQ(listed, held);
             ASSERT_EQ(listed.removeDuplicates(), 0);
+            bool changed = false;
+            if (program.lst_Output.ListCount() > 0) {
+                program.chooser.answers = {now};
+                btn_Export_Click(program.parts);
+                changed = readPlaylistBytes(now) != exported;
+            }
+            const int asked = program.closeQuestion.asked;
+            ASSERT_EQ(closes(program), !changed);
+            ASSERT_EQ(program.closeQuestion.asked - asked, int(changed));
         }
     }
 }

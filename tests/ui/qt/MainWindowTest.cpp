@@ -32,19 +32,9 @@ int roomForCaption(const QWidget& widget)
         .width();
 }
 
-struct PaintCount : QObject {
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        paints += event->type() == QEvent::Paint;
-        return false;
-    }
-};
-
-class MainWindow : public ::testing::Test {
-protected:
-    // Stations in the import list and the output list. Their addresses and lengths are the
-    // longest the edit dialog's fields must hold: an edit that lost any of it is refused.
+struct MainWindow : ::testing::Test {
+    // A, B and C in the import list, X and Y in the output list. Their addresses and lengths
+    // are the longest the edit dialog's fields must hold: an edit that lost any of it is refused.
     void SetUp() override
     {
         Module1::reset();
@@ -57,10 +47,17 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
-    static void click(QListView* list, int row, Qt::KeyboardModifiers modifiers = {})
+    StationListView* list(bool output) const { return output ? controls.lst_Output : controls.lst_Import; }
+    void click(bool output, int row, Qt::KeyboardModifiers modifiers = {}) const
     {
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
-                          list->visualRect(list->model()->index(row, 0)).center());
+        QTest::mouseClick(list(output)->viewport(), Qt::LeftButton, modifiers,
+                          list(output)->visualRect(list(output)->model()->index(row, 0)).center());
+    }
+    void press(QPushButton* MainWindowControls::*button) const { QTest::mouseClick(controls.*button, Qt::LeftButton); }
+    static void keys(std::initializer_list<QKeyCombination> combinations)
+    {
+        for (const QKeyCombination combination : combinations)
+            QTest::keyClick(QApplication::focusWidget(), combination.key(), combination.keyboardModifiers());
     }
 
     // Both lists as drawn, each selected item followed by "*": "AB*C|XY|".
@@ -75,24 +72,64 @@ protected:
         }
         return text;
     }
-
     static QString focusName() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : ""; }
 
-    // frm_Edit on an import item, opened by a key or, with none, a double-click.
-    void openEdit(int row = 0, Qt::Key key = Qt::Key_unknown)
+    // frm_Edit on the first import item, opened by a key or, with none, a double-click.
+    void openEdit(Qt::Key key = Qt::Key_unknown)
     {
-        click(controls.lst_Import, row);
+        click(false, 0);
         if (key == Qt::Key_unknown)
             QTest::mouseDClick(controls.lst_Import->viewport(), Qt::LeftButton, {},
-                               controls.lst_Import->visualRect(controls.lst_Import->model()->index(row, 0)).center());
+                               controls.lst_Import->visualRect(controls.lst_Import->model()->index(0, 0)).center());
         else
             QTest::keyClick(controls.lst_Import, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
         // A window counts as active while its parent is, so wait for the dialog itself.
         ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == dialog; }));
     }
+    // Opens the dialog, types "+" in the title and presses Return there.
+    void typeInEdit(Qt::Key opening)
+    {
+        openEdit(opening);
+        QTest::keyClick(title, Qt::Key_Plus);
+        QTest::keyPress(title, Qt::Key_Return);
+    }
+    void clickInEdit(const char* name) const { QTest::mouseClick(dialog->findChild<QWidget*>(name), Qt::LeftButton); }
 
-    QWidget* control(const char* name) const { return dialog->findChild<QWidget*>(name); }
+    // Clicks the station at `row` and drags it to the top or bottom edge of row `over`;
+    // `otherData` stands for what another running copy of the program drags.
+    void drag(bool fromOutput, int row, bool toOutput, int over, bool below, const QByteArray& otherData = {}) const
+    {
+        click(fromOutput, row);
+        const std::unique_ptr<QMimeData> carried(list(fromOutput)->stationData(row));
+        if (!otherData.isNull())
+            carried->setData(StationListView::MimeType, otherData);
+        QWidget* target = list(toOutput)->viewport();
+        const QRect rect = list(toOutput)->visualRect(list(toOutput)->model()->index(over, 0));
+        const QPoint at(rect.center().x(), below ? rect.bottom() - 1 : rect.top() + 1);
+        QDragEnterEvent enter(at, Qt::MoveAction, carried.get(), Qt::LeftButton, {});
+        QCoreApplication::sendEvent(target, &enter);
+        QDragMoveEvent move(at, Qt::MoveAction, carried.get(), Qt::LeftButton, {});
+        QCoreApplication::sendEvent(target, &move);
+        QDropEvent drop(at, Qt::MoveAction, carried.get(), Qt::LeftButton, {});
+        QDragLeaveEvent leave;
+        QCoreApplication::sendEvent(target, move.isAccepted() ? static_cast<QEvent*>(&drop) : &leave);
+        QCoreApplication::processEvents(); // the move comes once the drop has ended
+    }
 
+    // Drops `data` on the window; Shift asks for a move, which would let the source delete the
+    // files. Whether it was taken as a copy.
+    bool dropOnWindow(const QMimeData& data)
+    {
+        const QPoint overList = controls.lst_Import->mapTo(&window, controls.lst_Import->rect().center());
+        QDragEnterEvent enter(overList, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::ShiftModifier);
+        QCoreApplication::sendEvent(window.windowHandle(), &enter);
+        QDropEvent drop(overList, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::ShiftModifier);
+        QDragLeaveEvent leave;
+        QCoreApplication::sendEvent(window.windowHandle(), enter.isAccepted() ? static_cast<QEvent*>(&drop) : &leave);
+        return enter.isAccepted() && drop.dropAction() == Qt::CopyAction;
+    }
+
+    QTemporaryDir folder;
     PlayListMainWindow window;
     MainWindowParts& parts = window.parts();
     const MainWindowControls& controls = window.controls();
@@ -100,10 +137,116 @@ protected:
     QLineEdit* title = dialog->findChild<QLineEdit*>("txt_Title");
 };
 
-// Each caption whole at the window's font, each control inside its container and over no
-// other; the main window centred, and kept open while the edit dialog has it disabled,
-// without a question.
-TEST_F(MainWindow, BothWindowsShowEveryCaptionWholeAndTheMainOneStaysOpenWhileDisabled)
+// What the user does with the mouse and keys, both lists as then drawn, and the control
+// that then has the keyboard where that matters.
+struct Gesture {
+    const char* name;
+    void (*act)(MainWindow&);
+    const char* shown;
+    const char* focus = nullptr;
+};
+class Gestures : public MainWindow, public ::testing::WithParamInterface<Gesture> {};
+
+TEST_P(Gestures, ReachTheirCommands)
+{
+    GetParam().act(*this);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &window; }));
+    EXPECT_EQ(shown(), GetParam().shown);
+    if (GetParam().focus) {
+        EXPECT_EQ(focusName(), GetParam().focus);
+    }
+}
+
+using W = MainWindow;
+using C = MainWindowControls;
+constexpr QKeyCombination Undo = Qt::CTRL | Qt::Key_Z, Across = Qt::CTRL | Qt::Key_Right,
+                          Back = Qt::CTRL | Qt::Key_Left;
+INSTANTIATE_TEST_SUITE_P(
+    , Gestures,
+    ::testing::Values(
+        // One item selected at most in both lists together; a click or a tab into one list
+        // clears the other's.
+        Gesture{"CtrlAndShiftClicksSelectOneItem",
+                [](W& w) {
+                    w.click(false, 2), w.click(false, 0, Qt::ControlModifier), w.click(false, 1, Qt::ShiftModifier);
+                },
+                "AB*C|XY|"},
+        Gesture{"AClickClearsTheOtherListsSelection", [](W& w) { w.click(false, 0), w.click(true, 1); }, "ABC|XY*|"},
+        Gesture{"TabbingIntoAListClearsTheOthersSelection", [](W& w) { w.click(true, 1), w.keys({Qt::Key_Backtab}); },
+                "ABC|XY|"},
+        Gesture{"AddButton", [](W& w) { w.click(false, 1), w.press(&C::btn_Add); }, "AC|XYB|"},
+        Gesture{"RemButton", [](W& w) { w.click(true, 0), w.press(&C::btn_Rem); }, "ABCX|Y|"},
+        Gesture{"AllAddButton", [](W& w) { w.click(true, 1), w.press(&C::btn_AllAdd); }, "|XY*ABC|"},
+        Gesture{"AllRemButton", [](W& w) { w.click(false, 1), w.press(&C::btn_AllRem); }, "AB*CXY||"},
+        Gesture{"DelIButton", [](W& w) { w.click(true, 0), w.press(&C::btn_DelI); }, "ABC|Y|"},
+        Gesture{"DeleteInTheImportList", [](W& w) { w.click(false, 1), w.keys({Qt::Key_Delete}); }, "AC|XY|"},
+        Gesture{"DeleteInTheOutputList", [](W& w) { w.click(true, 1), w.keys({Qt::Key_Delete}); }, "ABC|X|"},
+        // Ctrl+Right and Ctrl+Left move a station across, selected in the list that then has
+        // the keyboard; Alt+Up and Alt+Down put it in order.
+        Gesture{"CtrlRight", [](W& w) { w.click(false, 0), w.keys({Across}); }, "BC|XYA*|", "lst_Output"},
+        Gesture{"CtrlLeft", [](W& w) { w.click(true, 0), w.keys({Back}); }, "ABCX*|Y|", "lst_Import"},
+        Gesture{"AltDown", [](W& w) { w.click(true, 0), w.keys({Qt::ALT | Qt::Key_Down}); }, "ABC|YX*|"},
+        Gesture{"AltUp", [](W& w) { w.click(true, 1), w.keys({Qt::ALT | Qt::Key_Up}); }, "ABC|Y*X|"},
+        // Ctrl+Z takes each step back, with the selection and the keyboard where they were, and
+        // Ctrl+Shift+Z and Ctrl+Y do it again.
+        Gesture{"CtrlZ",
+                [](W& w) {
+                    w.click(false, 0), w.keys({Across, Qt::ALT | Qt::Key_Up, Back, Undo});
+                },
+                "BC|XA*Y|", "lst_Output"},
+        Gesture{"CtrlShiftZ",
+                [](W& w) {
+                    w.click(false, 0), w.keys({Across, Back, Undo, Qt::CTRL | Qt::SHIFT | Qt::Key_Z});
+                },
+                "BCA*|XY|", "lst_Import"},
+        Gesture{"CtrlY",
+                [](W& w) {
+                    w.click(true, 0), w.keys({Qt::ALT | Qt::Key_Down, Undo, Qt::CTRL | Qt::Key_Y});
+                },
+                "ABC|YX*|", "lst_Output"},
+        // A dragged station moves as the keys move it: to where it is dropped in the output
+        // list, to the end of the import list, which is not put in order; what another running
+        // copy of the program drags is refused. Each drag is a step to undo.
+        Gesture{"DragWithinTheOutputList", [](W& w) { w.drag(true, 0, true, 1, true); }, "ABC|YX*|", "lst_Output"},
+        Gesture{"DragAboveAnOutputItem", [](W& w) { w.drag(false, 1, true, 0, false); }, "AC|B*XY|", "lst_Output"},
+        Gesture{"DragBelowTheLastOutputItem", [](W& w) { w.drag(false, 0, true, 1, true); }, "BC|XYA*|"},
+        Gesture{"DragIntoTheImportList", [](W& w) { w.drag(true, 0, false, 0, false); }, "ABCX*|Y|", "lst_Import"},
+        Gesture{"DragWithinTheImportList", [](W& w) { w.drag(false, 0, false, 1, true); }, "A*BC|XY|"},
+        Gesture{"DragFromAnotherCopy", [](W& w) { w.drag(false, 0, true, 0, false, "1 lst_Import 0"); }, "A*BC|XY|"},
+        Gesture{"DragUndone", [](W& w) { w.drag(false, 1, true, 0, false), w.keys({Undo}); }, "AB*C|XY|", "lst_Import"},
+        // Only the title takes the keyboard, and only the release of a Return or Enter pressed
+        // in it applies, with Shift held or not. Whichever way the edit dialog is left, the
+        // keyboard is back in lst_Import.
+        Gesture{
+            "EditReturnReleasedWithShift",
+            [](W& w) { w.typeInEdit(Qt::Key_unknown), QTest::keyRelease(w.title, Qt::Key_Return, Qt::ShiftModifier); },
+            "BCA+|XY|", "lst_Import"},
+        Gesture{"EditEnterOnTheKeypad",
+                [](W& w) { w.typeInEdit(Qt::Key_F2), QTest::keyClick(w.title, Qt::Key_Enter, Qt::KeypadModifier); },
+                "BCA+|XY|", "lst_Import"},
+        Gesture{"EditOk", [](W& w) { w.typeInEdit(Qt::Key_Return), w.clickInEdit("btn_OK"); }, "BCA+|XY|",
+                "lst_Import"},
+        Gesture{"EditCancel", [](W& w) { w.typeInEdit(Qt::Key_Enter), w.clickInEdit("btn_Cancel"); }, "A*BC|XY|",
+                "lst_Import"},
+        Gesture{"EditEscape", [](W& w) { w.typeInEdit(Qt::Key_F2), QTest::keyClick(w.title, Qt::Key_Escape); },
+                "A*BC|XY|", "lst_Import"},
+        Gesture{"EditClosed", [](W& w) { w.typeInEdit(Qt::Key_unknown), w.dialog->close(); }, "A*BC|XY|", "lst_Import"},
+        // None of the lists' keys acts while the edit dialog is open.
+        Gesture{"ListKeysWhileEditing",
+                [](W& w) {
+                    w.click(true, 0), w.keys({Qt::ALT | Qt::Key_Down}), w.openEdit();
+                    for (const auto& [list, combination] :
+                         {std::pair(w.controls.lst_Import, Qt::CTRL | Qt::Key_Y),
+                          std::pair(w.controls.lst_Import, Undo), std::pair(w.controls.lst_Import, Across),
+                          std::pair(w.controls.lst_Output, Qt::ALT | Qt::Key_Up)})
+                        QTest::keyClick(list, combination.key(), combination.keyboardModifiers());
+                    w.clickInEdit("btn_Cancel");
+                },
+                "A*BC|YX|", "lst_Import"}),
+    byName);
+
+// Each caption whole at the window's font, each control inside its container and over no other.
+TEST_F(MainWindow, BothWindowsShowEveryCaptionWholeInsideItsContainerAndOverNoOther)
 {
     for (const QWidget* root : {static_cast<QWidget*>(&window), static_cast<QWidget*>(dialog)}) {
         for (const QWidget* widget : root->findChildren<QWidget*>()) {
@@ -121,43 +264,29 @@ TEST_F(MainWindow, BothWindowsShowEveryCaptionWholeAndTheMainOneStaysOpenWhileDi
                     << "under " << other->objectName().toStdString();
         }
     }
+}
+
+TEST_F(MainWindow, OpensCentredOnTheScreen)
+{
     EXPECT_LE((window.geometry().center() - window.screen()->availableGeometry().center()).manhattanLength(), 2);
+}
+
+TEST_F(MainWindow, StaysOpenUnaskedWhileTheEditDialogHasItDisabled)
+{
     openEdit();
     expectNoModal();
     EXPECT_FALSE(window.close());
 }
 
-TEST_F(MainWindow, ClicksAndKeysReachTheListCommandsAndTheImport)
+// A file dialog that has just closed leaves the window to be repainted, which the message's
+// modal loop would hold back.
+TEST_F(MainWindow, RepaintsBeforeAMessageComesOverIt)
 {
-    click(controls.lst_Import, 2);
-    click(controls.lst_Import, 0, Qt::ControlModifier);
-    click(controls.lst_Import, 1, Qt::ShiftModifier);
-    EXPECT_EQ(shown(), "AB*C|XY|") << "one item selected at most";
-    click(controls.lst_Output, 1);
-    EXPECT_EQ(shown(), "ABC|XY*|") << "the other list's selection goes";
-    QTest::keyClick(controls.lst_Output, Qt::Key_Backtab);
-    EXPECT_EQ(shown(), "ABC|XY|") << "tabbing into a list counts as clicking it";
-
-    // Clicks an item, then a button or, without one, Delete in that list.
-    const auto press = [this](QListView* list, int row, QPushButton* button = nullptr) {
-        click(list, row);
-        if (button)
-            QTest::mouseClick(button, Qt::LeftButton);
-        else
-            QTest::keyClick(list, Qt::Key_Delete);
-        return shown();
-    };
-    EXPECT_EQ(press(controls.lst_Import, 1, controls.btn_Add), "AC|XYB|");
-    EXPECT_EQ(press(controls.lst_Output, 0, controls.btn_Rem), "ACX|YB|");
-    EXPECT_EQ(press(controls.lst_Output, 1, controls.btn_AllAdd), "|YB*ACX|");
-    EXPECT_EQ(press(controls.lst_Output, 0, controls.btn_DelI), "|BACX|");
-    EXPECT_EQ(press(controls.lst_Output, 0), "|ACX|");
-    EXPECT_EQ(press(controls.lst_Output, 0, controls.btn_AllRem), "ACX||");
-    EXPECT_EQ(press(controls.lst_Import, 1), "AX||");
-
-    // A message comes over a window repainted first: a file dialog that has just closed
-    // leaves it to be repainted, which the message's modal loop would hold back.
-    PaintCount listPaints;
+    struct PaintCount : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override { return (paints += event->type() == QEvent::Paint, false); }
+    } listPaints;
+    controls.lst_Import->viewport()->update();
     controls.lst_Import->viewport()->installEventFilter(&listPaints);
     answerNextModal<QMessageBox>([&](QMessageBox& box) {
         EXPECT_GT(listPaints.paints, 0);
@@ -166,80 +295,61 @@ TEST_F(MainWindow, ClicksAndKeysReachTheListCommandsAndTheImport)
     window.importFiles({"/nonexistent.pls"});
 }
 
-// Only the title takes the keyboard, and only the release of a Return or Enter pressed in
-// it applies, with Shift held or not. Whichever way the dialog is left, the keyboard is
-// back in lst_Import, and the next opening starts afresh on its station.
-TEST_F(MainWindow, EditDialogAppliesOnEnterReleaseAndEveryWayOutGivesTheFocusBack)
+// Clicks on the other fields leave the keyboard in the title; what was typed and left is gone.
+TEST_F(MainWindow, EditDialogOpensAfreshOnItsStationWithTheKeyboardInTheTitle)
 {
-    // Opens the dialog by a key or, with none, a double-click, types "+" in the title,
-    // presses Return there and leaves the dialog.
-    const auto edit = [this](Qt::Key opening, const std::function<void()>& leave) {
-        openEdit(0, opening);
-        QTest::mouseClick(control("txt_URL"), Qt::LeftButton);
-        QTest::mouseClick(control("txt_Lngth"), Qt::LeftButton);
-        EXPECT_EQ(title->text() + focusName(), parts.lst_Import.List(0) + "txt_Title");
-        // A held Return's repeats reach the dialog: neither they nor a press before it opened count.
-        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
-        QCoreApplication::sendEvent(title, &repeat);
-        QTest::keyRelease(title, Qt::Key_Return);
-        QTest::keyClick(title, Qt::Key_Plus);
-        QTest::keyPress(title, Qt::Key_Return);
-        QKeyEvent repeatReleased(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QString(), true);
-        QCoreApplication::sendEvent(title, &repeatReleased);
-        EXPECT_TRUE(dialog->isVisible()) << "applied before the release";
-        leave();
-        EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &window; }));
-        EXPECT_EQ(focusName(), "lst_Import");
-        return shown();
-    };
-    EXPECT_EQ(edit(Qt::Key_unknown, [&] { QTest::keyRelease(title, Qt::Key_Return, Qt::ShiftModifier); }), "BCA+|XY|");
-    EXPECT_EQ(edit(Qt::Key_F2, [&] { QTest::keyClick(title, Qt::Key_Enter, Qt::KeypadModifier); }), "CA+B+|XY|");
-    EXPECT_EQ(edit(Qt::Key_Return, [&] { QTest::mouseClick(control("btn_OK"), Qt::LeftButton); }), "A+B+C+|XY|");
-    EXPECT_EQ(edit(Qt::Key_Enter, [&] { QTest::mouseClick(control("btn_Cancel"), Qt::LeftButton); }), "A+*B+C+|XY|");
-    EXPECT_EQ(edit(Qt::Key_F2, [&] { QTest::keyClick(title, Qt::Key_Escape); }), "A+*B+C+|XY|");
-    EXPECT_EQ(edit(Qt::Key_unknown, [&] { dialog->close(); }), "A+*B+C+|XY|");
+    typeInEdit(Qt::Key_F2);
+    QTest::keyClick(title, Qt::Key_Escape);
+    openEdit();
+    clickInEdit("txt_URL");
+    clickInEdit("txt_Lngth");
+    EXPECT_EQ(title->text() + ' ' + focusName(), "A txt_Title");
+}
 
-    // A taken title is refused in a message over the dialog: over the disabled main window it
-    // would be disabled too.
+// A held Return's repeats reach the dialog: neither they nor a press before it opened count.
+TEST_F(MainWindow, EditDialogIgnoresRepeatsAndAReturnPressedBeforeItOpened)
+{
+    openEdit();
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+    QCoreApplication::sendEvent(title, &repeat);
+    QTest::keyRelease(title, Qt::Key_Return);
+    QTest::keyPress(title, Qt::Key_Return);
+    QKeyEvent repeatReleased(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QString(), true);
+    QCoreApplication::sendEvent(title, &repeatReleased);
+    EXPECT_TRUE(dialog->isVisible());
+}
+
+// Over the disabled main window the message would be disabled too; what was typed stays.
+TEST_F(MainWindow, EditDialogRefusesATakenTitleInAMessageOverItself)
+{
     openEdit();
     title->setText("Y");
     answerNextModal<QMessageBox>([&](QMessageBox& box) {
         EXPECT_EQ(box.parentWidget(), dialog);
         box.accept();
     });
-    QTest::mouseClick(control("btn_OK"), Qt::LeftButton);
-    EXPECT_EQ(title->text(), "Y") << "what was typed stays to be corrected";
+    clickInEdit("btn_OK");
+    EXPECT_EQ(title->text(), "Y");
 }
 
-// Files dropped anywhere on the window are imported one after another, once the drop has
-// ended, an address on the network among them named as not taken; text is refused, and so is
-// everything while the edit dialog is open.
-TEST_F(MainWindow, DroppedFilesAreImportedAndOtherDataRefused)
+// Two playlists with an address on the network between them, dropped together.
+struct DroppingFiles : MainWindow {
+    void SetUp() override
+    {
+        MainWindow::SetUp();
+        files.setUrls({QUrl::fromLocalFile(writeFile(folder.filePath("1.pls"), playlistOf({"D"}))),
+                       QUrl("http://example.org/list.pls"),
+                       QUrl::fromLocalFile(writeFile(folder.filePath("2.pls"), playlistOf({"E", "F"})))});
+    }
+    QMimeData files;
+};
+
+// Once the drop has ended: the desktop's drag would wait for the import's messages. The
+// address is named in the message as one that could not be taken.
+TEST_F(DroppingFiles, ImportsThemOneAfterAnotherOnceTheDropHasEnded)
 {
-    QTemporaryDir folder;
-    QMimeData files, text;
-    files.setUrls({QUrl::fromLocalFile(writeFile(folder.filePath("1.pls"), playlistOf({"D"}))),
-                   QUrl("http://example.org/list.pls"),
-                   QUrl::fromLocalFile(writeFile(folder.filePath("2.pls"), playlistOf({"E", "F"})))});
-    text.setText(files.urls().at(0).toLocalFile());
-    // Shift asks for a move, which would let the source delete the files.
-    const auto drop = [this](const QMimeData& data) {
-        const QPoint overList = controls.lst_Import->mapTo(&window, controls.lst_Import->rect().center());
-        QDragEnterEvent enter(overList, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::ShiftModifier);
-        QCoreApplication::sendEvent(window.windowHandle(), &enter);
-        QDropEvent drop(overList, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::ShiftModifier);
-        QDragLeaveEvent leave;
-        QCoreApplication::sendEvent(window.windowHandle(), enter.isAccepted() ? static_cast<QEvent*>(&drop) : &leave);
-        return enter.isAccepted() && drop.dropAction() == Qt::CopyAction;
-    };
-    ASSERT_FALSE(drop(text)); // which would be imported as a file name
-    openEdit();
-    EXPECT_FALSE(drop(files));
-    QTest::mouseClick(control("btn_Cancel"), Qt::LeftButton);
-    EXPECT_TRUE(drop(files));
-    EXPECT_EQ(shown(), "A*BC|XY|") << "imported once the drop has ended";
-    // The address among the files is named as one that could not be taken, in the message
-    // the import shows once it runs.
+    EXPECT_TRUE(dropOnWindow(files));
+    EXPECT_EQ(shown(), "ABC|XY|");
     QMetaObject::invokeMethod(
         qApp,
         [] {
@@ -249,139 +359,77 @@ TEST_F(MainWindow, DroppedFilesAreImportedAndOtherDataRefused)
             });
         },
         Qt::QueuedConnection);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return shown() == "A*BCDEF|XY|"; })) << shown().toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return shown() == "ABCDEF|XY|"; })) << shown().toStdString();
 }
 
-// Ctrl+Right and Ctrl+Left move a station across, selected in the list that then has the
-// keyboard; Alt+Up and Alt+Down put it in order, nothing past either end. Ctrl+Z takes each
-// step back, with the selection and the keyboard where they were, and Ctrl+Shift+Z and
-// Ctrl+Y do it again. None of these keys acts while the edit dialog is open.
-TEST_F(MainWindow, KeysMoveStationsAcrossAndInOrderAndUndoAndRedoEachStep)
+TEST_F(DroppingFiles, IsRefusedWhileTheEditDialogIsOpen)
 {
-    const auto key = [this](QListView* list, Qt::Key key, Qt::KeyboardModifiers modifiers) {
-        QTest::keyClick(list, key, modifiers);
-        return shown() + focusName();
-    };
-    click(controls.lst_Import, 0);
-    EXPECT_EQ(key(controls.lst_Import, Qt::Key_Right, Qt::ControlModifier), "BC|XYA*|lst_Output");
-    EXPECT_EQ(key(controls.lst_Output, Qt::Key_Up, Qt::AltModifier), "BC|XA*Y|lst_Output");
-    EXPECT_EQ(key(controls.lst_Output, Qt::Key_Up, Qt::AltModifier), "BC|A*XY|lst_Output");
-    EXPECT_EQ(key(controls.lst_Output, Qt::Key_Up, Qt::AltModifier), "BC|A*XY|lst_Output");
-    EXPECT_EQ(key(controls.lst_Output, Qt::Key_Left, Qt::ControlModifier), "BCA*|XY|lst_Import");
-    click(controls.lst_Output, 1);
-    EXPECT_EQ(key(controls.lst_Output, Qt::Key_Down, Qt::AltModifier), "BCA|XY*|lst_Output");
-    EXPECT_EQ(key(controls.lst_Output, Qt::Key_Z, Qt::ControlModifier), "BC|A*XY|lst_Output");
-    EXPECT_EQ(key(controls.lst_Output, Qt::Key_Z, Qt::ControlModifier), "BC|XA*Y|lst_Output");
-    EXPECT_EQ(key(controls.lst_Output, Qt::Key_Z, Qt::ShiftModifier | Qt::ControlModifier), "BC|A*XY|lst_Output");
-    EXPECT_EQ(key(controls.lst_Output, Qt::Key_Y, Qt::ControlModifier), "BCA*|XY|lst_Import");
-    EXPECT_EQ(window.undoStack().undoText(), "Move A to the import list");
-
-    openEdit(0);
-    for (const auto& [list, combination] :
-         std::initializer_list<std::pair<QListView*, QKeyCombination>>{{controls.lst_Import, Qt::CTRL | Qt::Key_Z},
-                                                                       {controls.lst_Import, Qt::CTRL | Qt::Key_Y},
-                                                                       {controls.lst_Import, Qt::CTRL | Qt::Key_Right},
-                                                                       {controls.lst_Output, Qt::ALT | Qt::Key_Up}})
-        EXPECT_EQ(key(list, combination.key(), combination.keyboardModifiers()), "B*CA|XY|txt_Title");
+    openEdit();
+    EXPECT_FALSE(dropOnWindow(files));
 }
 
-// A station dragged within the output list, or from one list to the other, moves as the
-// keys move it, to the place where it is dropped in the output list and to the end of the
-// import list, then selected there; the import list is not put in order, and what another
-// running copy of the program drags is refused. Each drag is a step to undo.
-TEST_F(MainWindow, DraggedStationsMoveToWhereTheyAreDroppedAndOnlyWhereTheListTakesThem)
+// Text would be imported as a file name.
+TEST_F(DroppingFiles, DroppedTextIsRefused)
 {
-    // Drags the station at `row` to the top or bottom edge of the target's row `over`.
-    const auto drag = [this](StationListView* source, int row, StationListView* target, int over, bool below,
-                             const QByteArray& otherData = {}) {
-        click(source, row);
-        const std::unique_ptr<QMimeData> carried(source->stationData(row));
-        if (!otherData.isNull())
-            carried->setData(StationListView::MimeType, otherData);
-        const QRect rect = target->visualRect(target->model()->index(over, 0));
-        const QPoint at(rect.center().x(), below ? rect.bottom() - 1 : rect.top() + 1);
-        QDragEnterEvent enter(at, Qt::MoveAction, carried.get(), Qt::LeftButton, {});
-        QCoreApplication::sendEvent(target->viewport(), &enter);
-        QDragMoveEvent move(at, Qt::MoveAction, carried.get(), Qt::LeftButton, {});
-        QCoreApplication::sendEvent(target->viewport(), &move);
-        if (move.isAccepted()) {
-            QDropEvent drop(at, Qt::MoveAction, carried.get(), Qt::LeftButton, {});
-            QCoreApplication::sendEvent(target->viewport(), &drop);
-        } else {
-            QDragLeaveEvent leave;
-            QCoreApplication::sendEvent(target->viewport(), &leave);
-        }
-        QCoreApplication::processEvents(); // the move comes once the drop has ended
-        return shown() + (move.isAccepted() ? "" : " refused");
-    };
-    EXPECT_EQ(drag(controls.lst_Output, 0, controls.lst_Output, 1, true), "ABC|YX*|");
-    EXPECT_EQ(drag(controls.lst_Import, 1, controls.lst_Output, 0, false), "AC|B*YX|");
-    EXPECT_EQ(focusName(), "lst_Output");
-    EXPECT_EQ(drag(controls.lst_Import, 0, controls.lst_Output, 2, true), "C|BYXA*|");
-    EXPECT_EQ(drag(controls.lst_Output, 1, controls.lst_Import, 0, false), "CY*|BXA|");
-    EXPECT_EQ(focusName(), "lst_Import");
-    EXPECT_EQ(drag(controls.lst_Import, 0, controls.lst_Import, 1, true), "C*Y|BXA| refused");
-    EXPECT_EQ(drag(controls.lst_Import, 0, controls.lst_Output, 0, false, "1 lst_Import 0"), "C*Y|BXA| refused");
-    for (int step = 0; step < 4; ++step)
-        window.undoStack().undo();
-    EXPECT_EQ(shown(), "ABC|X*Y|");
+    QMimeData text;
+    text.setText(files.urls().at(0).toLocalFile());
+    EXPECT_FALSE(dropOnWindow(text));
 }
 
-// Closing with an output list that was never exported asks whether to export it first:
-// Cancel (Esc) keeps the window, Export keeps it where the save dialog is cancelled and
-// closes once saved, Discard closes. A list as exported closes at once.
-TEST_F(MainWindow, ClosingAsksBeforeLosingAnUnexportedOutputList)
+// Closing with an output list that was never exported asks whether to export it first.
+TEST_F(MainWindow, ClosingAsksWhetherToExportAnUnexportedOutputListFirst)
 {
-    QTemporaryDir folder;
-    const QString path = folder.filePath("MyPlaylist.pls");
-    // Closes the window, answering the question with the button (none: expects none) and
-    // the save dialog with a path (none: cancels it).
-    const auto close = [this](const char* answer, const QString& saveTo = {}) {
-        if (!*answer)
-            expectNoModal();
-        else
-            answerNextModal<QMessageBox>([=](QMessageBox& box) {
-                EXPECT_EQ(box.windowTitle() + '|' + box.text() + '|' + box.informativeText(),
-                          "Orvanta Playlist Builder|The output list has changes that were not exported.|"
-                          "Export them before closing?");
-                EXPECT_EQ(box.icon(), QMessageBox::Question);
-                QStringList buttons;
-                for (const QAbstractButton* button : box.buttons())
-                    buttons << button->text();
-                buttons.sort(); // in the order of the desktop's style
-                EXPECT_EQ(buttons, QStringList({"Cancel", "Discard", "Export"}));
-                EXPECT_EQ(box.defaultButton()->text() + box.escapeButton()->text(), "ExportCancel");
-                if (QString(answer) == "Esc")
-                    return QTest::keyClick(&box, Qt::Key_Escape);
-                if (QString(answer) == "Export")
-                    answerNextModal<QFileDialog>([=](QFileDialog& dialog) {
-                        if (saveTo.isEmpty())
-                            return dialog.reject();
-                        dialog.selectFile(saveTo);
-                        static_cast<QDialog&>(dialog).accept();
-                    });
-                for (QAbstractButton* button : box.buttons())
-                    if (button->text() == answer)
-                        button->click();
+    answerNextModal<QMessageBox>([](QMessageBox& box) {
+        EXPECT_EQ(box.windowTitle(), "Orvanta Playlist Builder");
+        EXPECT_EQ(box.text() + ' ' + box.informativeText(),
+                  "The output list has changes that were not exported. Export them before closing?");
+        EXPECT_EQ(box.icon(), QMessageBox::Question);
+        QStringList buttons;
+        for (const QAbstractButton* button : box.buttons())
+            buttons << button->text();
+        buttons.sort(); // in the order of the desktop's style
+        EXPECT_EQ(buttons, QStringList({"Cancel", "Discard", "Export"}));
+        EXPECT_EQ(box.defaultButton()->text() + box.escapeButton()->text(), "ExportCancel");
+        box.escapeButton()->click();
+    });
+    window.close();
+}
+
+// The button the close question is answered with (none: Esc), and whether Export's save
+// dialog saves or is cancelled.
+struct CloseCase {
+    const char* name;
+    const char* button;
+    bool saves, closes;
+};
+class AnsweringTheCloseQuestion : public MainWindow, public ::testing::WithParamInterface<CloseCase> {};
+
+TEST_P(AnsweringTheCloseQuestion, ClosesTheWindowOrKeepsIt)
+{
+    answerNextModal<QMessageBox>([this](QMessageBox& box) {
+        if (!GetParam().button)
+            return QTest::keyClick(&box, Qt::Key_Escape);
+        if (QString(GetParam().button) == "Export")
+            answerNextModal<QFileDialog>([this](QFileDialog& dialog) {
+                if (!GetParam().saves)
+                    return dialog.reject();
+                dialog.selectFile(folder.filePath("out.pls"));
+                static_cast<QDialog&>(dialog).accept();
             });
-        const bool closed = window.close();
-        window.show();
-        window.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-        return closed;
-    };
-    EXPECT_FALSE(close("Esc"));
-    EXPECT_FALSE(close("Export"));
-    EXPECT_EQ(shown(), "ABC|XY|");
-    EXPECT_TRUE(close("Export", path));
-    QFile saved(path);
-    EXPECT_TRUE(saved.open(QIODevice::ReadOnly)
-                && saved.readAll().contains("Title1=X\r\nLength1=-32768\r\n\r\nFile1=http://Y"));
-    EXPECT_TRUE(close(""));
-    click(controls.lst_Output, 0);
-    QTest::keyClick(controls.lst_Output, Qt::Key_Down, Qt::AltModifier);
-    EXPECT_TRUE(close("Discard"));
+        for (QAbstractButton* button : box.buttons())
+            if (button->text() == GetParam().button)
+                button->click();
+    });
+    EXPECT_EQ(window.close(), GetParam().closes);
+    EXPECT_EQ(QFile::exists(folder.filePath("out.pls")), GetParam().saves);
 }
+
+INSTANTIATE_TEST_SUITE_P(, AnsweringTheCloseQuestion,
+                         ::testing::Values(CloseCase{"Esc", nullptr, false, false},
+                                           CloseCase{"Discard", "Discard", false, true},
+                                           CloseCase{"ExportCancelledInTheSaveDialog", "Export", false, false},
+                                           CloseCase{"ExportSaved", "Export", true, true}),
+                         byName);
 
 // Where the desktop session does not let the program ask (as on Qt's offscreen platform),
 // logging out asks nothing and writes nothing, though the output list was never exported.

@@ -57,7 +57,6 @@ struct SaveCase {
     const char *name, *typed;
     std::optional<QMessageBox::StandardButton> answer;
     const char* saved;
-    friend void PrintTo(const SaveCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class QtSaveDialog : public ::testing::TestWithParam<SaveCase> {};
