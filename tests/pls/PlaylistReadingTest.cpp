@@ -32,19 +32,9 @@ class IntegerConversionTest : public ::testing::TestWithParam<ConversionCase> {}
 
 const QLocale c = QLocale::c(), german(QLocale::German, QLocale::Germany);
 const std::optional<qint16> none;
-const ConversionCase conversions[] = {{"HalfDown", c, "2.5", 2},
-                                      {"HalfUp", c, "3.5", 4},
-                                      {"NegativeHalfToEven", c, "-1.5", -2},
-                                      {"Lowest", c, "-32768.5", -32768},
-                                      {"OverAfterRounding", c, "32767.5", none},
-                                      {"Blanks", c, " 42 ", 42},
-                                      {"Plus", c, "+7", 7},
-                                      {"Empty", c, "", none},
-                                      {"Letters", c, "12a", none},
-                                      {"Infinity", c, "inf", none},
-                                      {"CommaInC", c, "2,5", none},
-                                      {"CommaInGerman", german, "2,5", 2},
-                                      {"DotInGerman", german, "2.5", none}};
+const ConversionCase conversions[] = {
+    {"HalfUp", c, "3.5", 4},      {"Lowest", c, "-32768.5", -32768},   {"OverAfterRounding", c, "32767.5", none},
+    {"CommaInC", c, "2,5", none}, {"CommaInGerman", german, "2,5", 2}, {"DotInGerman", german, "2.5", none}};
 
 } // namespace
 
