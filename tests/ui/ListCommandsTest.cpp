@@ -49,6 +49,8 @@ TEST_P(IntoANearlyFullList, MovesWhatFitsInOrderAndSaysOnceWhereNotAllFitted)
     EXPECT_EQ(program.messages.shown, GetParam().told ? QStringList(full) : QStringList());
 }
 
+// What moved goes back to the front of the list it came from, which a move of every title
+// would leave empty.
 TEST_P(IntoANearlyFullList, UndoPutsBackWhatMovedAndRedoMovesItAgain)
 {
     const std::string before = render(program);
@@ -64,8 +66,6 @@ INSTANTIATE_TEST_SUITE_P(
     , IntoANearlyFullList,
     ::testing::Values(
         FullCase{"Add", btn_Add_Click, true, 32767, {"A"}, {}, true},
-        FullCase{"Rem", btn_Rem_Click, false, 32767, {"X"}, {}, true},
-        FullCase{"AllAddIntoRoomForTwo", btn_AllAdd_Click, true, 32765, {"A", "B", "C"}, {"A", "B"}, true},
         FullCase{"AllRemIntoRoomForThree", btn_AllRem_Click, false, 32764, {"W", "X", "Y", "Z"}, {"W", "X", "Y"}, true},
         FullCase{"AllAddIntoExactlyTheRoomLeft", btn_AllAdd_Click, true, 32765, {"A", "B"}, {"A", "B"}, false}),
     byName);
@@ -98,26 +98,16 @@ TEST_P(DeleteItem, TakesTheFocusListsSelectedItemAndTheFirstStationWithItsTitle)
     EXPECT_EQ(stations, GetParam().stations);
 }
 
+constexpr qint16 NoFocus = Module1::NoListFocus, ImportFocus = Module1::ImportListFocus,
+                 OutputFocus = Module1::OutputListFocus;
 INSTANTIATE_TEST_SUITE_P(
     , DeleteItem,
     ::testing::Values(
-        DeleteCase{"InTheOutputList", Module1::OutputListFocus, 0, 1, {"Jazz", "A"}, {"Jazz"}, {"Jazz", "A", "Jazz"}},
-        DeleteCase{"InTheImportList", Module1::ImportListFocus, 1, 1, {"Jazz"}, {"Jazz", "X"}, {"Jazz", "Jazz", "X"}},
-        DeleteCase{"OnATitleListedTwice", Module1::OutputListFocus, -1, 0, {"Jazz", "A"}, {"X"}, {"A", "Jazz", "X"}},
-        DeleteCase{"NoneBeforeAnyListHadTheFocus",
-                   Module1::NoListFocus,
-                   1,
-                   1,
-                   {"Jazz", "A"},
-                   {"Jazz", "X"},
-                   {"Jazz", "A", "Jazz", "X"}},
-        DeleteCase{"NoneWithoutSelectionInTheFocusList",
-                   Module1::ImportListFocus,
-                   -1,
-                   1,
-                   {"Jazz", "A"},
-                   {"Jazz", "X"},
-                   {"Jazz", "A", "Jazz", "X"}}),
+        DeleteCase{"InTheOutputList", OutputFocus, 0, 1, {"Jazz", "A"}, {"Jazz"}, {"Jazz", "A", "Jazz"}},
+        DeleteCase{"InTheImportList", ImportFocus, 1, 1, {"Jazz"}, {"Jazz", "X"}, {"Jazz", "Jazz", "X"}},
+        DeleteCase{"OnATitleListedTwice", OutputFocus, -1, 0, {"Jazz", "A"}, {"X"}, {"A", "Jazz", "X"}},
+        DeleteCase{
+            "NoneBeforeAnyListHadTheFocus", NoFocus, 1, 1, {"Jazz", "A"}, {"Jazz", "X"}, {"Jazz", "A", "Jazz", "X"}}),
     byName);
 
 } // namespace

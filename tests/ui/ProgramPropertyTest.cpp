@@ -98,13 +98,6 @@ QStringList stateOf(const HeadlessProgram& program, bool withSelection = true)
     return state;
 }
 
-// Whether the window closes, the close question answered with Cancel.
-bool closes(HeadlessProgram& program)
-{
-    program.closeQuestion.answers = {CloseAnswer::Cancel};
-    return mayCloseWindow(program.parts, program.lastExport, program.closeQuestion);
-}
-
 // Whatever the user does, every listed title has one station and no station is without
 // one. Each change is one step; a command that changes nothing is none. Undo gives back the
 // whole state as it was before its step, redo as it was after, and a new step after an
@@ -181,7 +174,6 @@ TEST_F(ProgramPropertyTest, AnySessionKeepsOneStationPerTitleGivesEachStateBackA
                 if (stack.index() == done) {
                     ASSERT_EQ(stateOf(program, false), contentBefore) << "a change that is no step";
                 }
-                ASSERT_LE(stack.index(), done + 1);
                 if (stack.index() > done) {
                     ASSERT_NE(stateOf(program, false), contentBefore) << "a step that changes nothing";
                     ASSERT_EQ(stack.count(), done + 1) << "the steps to redo stay after a new step";
@@ -204,7 +196,8 @@ TEST_F(ProgramPropertyTest, AnySessionKeepsOneStationPerTitleGivesEachStateBackA
                 changed = readPlaylistBytes(now) != exported;
             }
             const int asked = program.closeQuestion.asked;
-            ASSERT_EQ(closes(program), !changed);
+            program.closeQuestion.answers = {CloseAnswer::Cancel};
+            ASSERT_EQ(mayCloseWindow(program.parts, program.lastExport, program.closeQuestion), !changed);
             ASSERT_EQ(program.closeQuestion.asked - asked, int(changed));
         }
     }

@@ -17,21 +17,6 @@ using namespace orvanta::testing;
 
 namespace {
 
-// The width a control leaves its caption beside its own parts (a button's frame, an
-// option's indicator); where nothing else shares the control, all of it.
-int roomForCaption(const QWidget& widget)
-{
-    const auto* button = qobject_cast<const QAbstractButton*>(&widget);
-    if (!button)
-        return widget.contentsRect().width();
-    QStyleOptionButton option;
-    option.initFrom(button);
-    const bool radio = qobject_cast<const QRadioButton*>(button);
-    return widget.style()
-        ->subElementRect(radio ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents, &option, button)
-        .width();
-}
-
 struct MainWindow : ::testing::Test {
     // A, B and C in the import list, X and Y in the output list. Their addresses and lengths
     // are the longest the edit dialog's fields must hold: an edit that lost any of it is refused.
@@ -216,7 +201,7 @@ INSTANTIATE_TEST_SUITE_P(
         Gesture{"DragUndone", [](W& w) { w.drag(false, 1, true, 0, false), w.keys({Undo}); }, "AB*C|XY|", "lst_Import"},
         // Only the title takes the keyboard, and only the release of a Return or Enter pressed
         // in it applies, with Shift held or not. Whichever way the edit dialog is left, the
-        // keyboard is back in lst_Import.
+        // keyboard is back in lst_Import; closing it takes the way Escape takes.
         Gesture{
             "EditReturnReleasedWithShift",
             [](W& w) { w.typeInEdit(Qt::Key_unknown), QTest::keyRelease(w.title, Qt::Key_Return, Qt::ShiftModifier); },
@@ -230,7 +215,6 @@ INSTANTIATE_TEST_SUITE_P(
                 "lst_Import"},
         Gesture{"EditEscape", [](W& w) { w.typeInEdit(Qt::Key_F2), QTest::keyClick(w.title, Qt::Key_Escape); },
                 "A*BC|XY|", "lst_Import"},
-        Gesture{"EditClosed", [](W& w) { w.typeInEdit(Qt::Key_unknown), w.dialog->close(); }, "A*BC|XY|", "lst_Import"},
         // None of the lists' keys acts while the edit dialog is open.
         Gesture{"ListKeysWhileEditing",
                 [](W& w) {
@@ -254,7 +238,19 @@ TEST_F(MainWindow, BothWindowsShowEveryCaptionWholeInsideItsContainerAndOverNoOt
                 continue;
             SCOPED_TRACE(widget->objectName().toStdString());
             const QString caption = widget->property(widget->inherits("QGroupBox") ? "title" : "text").toString();
-            EXPECT_LE(widget->fontMetrics().horizontalAdvance(caption), roomForCaption(*widget));
+            // The width a control leaves its caption beside its own parts (a button's frame, an
+            // option's indicator); where nothing else shares the control, all of it.
+            int room = widget->contentsRect().width();
+            if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+                QStyleOptionButton option;
+                option.initFrom(button);
+                const bool radio = qobject_cast<const QRadioButton*>(button);
+                room = widget->style()
+                           ->subElementRect(radio ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents,
+                                            &option, button)
+                           .width();
+            }
+            EXPECT_LE(widget->fontMetrics().horizontalAdvance(caption), room);
             EXPECT_TRUE(caption.isEmpty() || widget->inherits("QGroupBox")
                         || widget->fontMetrics().height() <= widget->height());
             EXPECT_TRUE(widget->parentWidget()->rect().contains(widget->geometry()));

@@ -95,11 +95,10 @@ TEST_P(QtSaveDialog, AddsTheSuffixAndAsksBeforeReplacingTheFileItWillWrite)
 
 INSTANTIATE_TEST_SUITE_P(
     , QtSaveDialog,
-    ::testing::Values(SaveCase{"ANewNameGetsTheSuffixUnasked", "new", {}, "new.pls"},
-                      SaveCase{"ANameWithADotStaysAsTyped", "new.m3u", {}, "new.m3u"},
+    ::testing::Values(SaveCase{"ANameWithADotStaysAsTyped", "new.m3u", {}, "new.m3u"},
                       SaveCase{"TheFileTheSuffixCompletesIsAskedAbout", "old", QMessageBox::Yes, "old.pls"},
                       SaveCase{"AFileNamedWholeIsAskedAboutOnce", "old.pls", QMessageBox::Yes, "old.pls"},
-                      SaveCase{"ATypedNameThatExistsIsNotAskedAboutWhenTheSuffixMakesItNew", "only", {}, "only.pls"},
+                      SaveCase{"ATypedNameThatExistsGetsTheSuffixUnaskedWhereThatMakesItNew", "only", {}, "only.pls"},
                       SaveCase{"NoOffersTheDialogAgainWhereCancelCancels", "old", QMessageBox::No, {}}),
     byName);
 

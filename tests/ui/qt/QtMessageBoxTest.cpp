@@ -23,6 +23,7 @@ TEST(QtMessageBoxTest, ALongTextScrollsInABoxThatFitsOnTheScreen)
     EXPECT_GT(area->verticalScrollBar()->maximum(), 0);
 }
 
+// Under the program's caption, with no icon: a plain box has none.
 TEST(QtMessageBoxTest, AShortTextIsShownAsQMessageBoxShowsIt)
 {
     QMessageBox plain, box;
@@ -32,4 +33,5 @@ TEST(QtMessageBoxTest, AShortTextIsShownAsQMessageBoxShowsIt)
     box.show();
     EXPECT_EQ(box.findChild<QScrollArea*>(), nullptr);
     EXPECT_EQ(box.size(), plain.size());
+    EXPECT_EQ(box.windowTitle(), AppTitle);
 }
